@@ -1,0 +1,62 @@
+# Settings every target of the project shares: the language level, warnings and sanitizers.
+function(quorvane_settings target)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(QUORVANE_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(QUORVANE_SANITIZE)
+    target_compile_options(${target} PUBLIC -fsanitize=address,undefined -fno-sanitize-recover=undefined
+                                            -fno-omit-frame-pointer)
+    target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# Every source file in the given folders (not their subfolders), less the excluded file names.
+function(quorvane_sources out)
+  cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE" ${ARGN})
+  set(sources)
+  foreach(folder IN LISTS ARG_FOLDERS)
+    file(GLOB found CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
+  foreach(name IN LISTS ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "/${name}$")
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# A static library made of the sources of the given folders. A folder that holds only headers
+# gives an interface library, so dependents link the same way.
+function(quorvane_library target)
+  cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE;LIBRARIES" ${ARGN})
+  quorvane_sources(sources FOLDERS ${ARG_FOLDERS} EXCLUDE ${ARG_EXCLUDE})
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_LIBRARIES})
+    quorvane_settings(${target})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} INTERFACE ${ARG_LIBRARIES})
+  endif()
+endfunction()
+
+# One test program per library, made of every source file in the given folders, its cases
+# registered one by one with CTest. GUI tests run on the offscreen platform.
+function(quorvane_test target)
+  cmake_parse_arguments(ARG "" "" "FOLDERS;LIBRARIES" ${ARGN})
+  quorvane_sources(sources FOLDERS ${ARG_FOLDERS})
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
+  quorvane_settings(${target})
+  gtest_discover_tests(${target}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
