@@ -1,0 +1,30 @@
+#pragma once
+
+// A picture read from the program's resources. Pictures are shared: a window's canvas and the
+// accessor's cache hold the same one.
+
+#include <QImage>
+
+#include <memory>
+#include <string_view>
+
+namespace framework {
+
+class Picture {
+public:
+    explicit Picture(QImage image);
+
+    // The picture in the file of that name in the resources folder (a "resources" folder beside
+    // the program, or Contents/Resources of a macOS bundle); nullptr when the file is missing or
+    // cannot be read as a picture.
+    static std::shared_ptr<Picture> OpenFromApp(std::string_view fileName);
+
+    int Width() const;
+    int Height() const;
+    const QImage& Image() const;
+
+private:
+    QImage image_;
+};
+
+} // namespace framework
