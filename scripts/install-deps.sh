@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
+  poppler-utils
 )
 
 missing=()
