@@ -5,6 +5,7 @@
 // value has no tag, so the table of declared types is part of the format.
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,9 +41,18 @@ struct PropertyEntry {
 // format does not know the name.
 std::optional<PropertyType> DeclaredType(std::string_view name);
 
+struct DeclaredProperty {
+    std::string_view name;
+    PropertyType type;
+};
+
+// Every name the format knows, each spelt once as the lists spell it, with its declared type.
+std::span<const DeclaredProperty> DeclaredProperties();
+
 // Turns a readable table into the byte string. Throws PropertyListException for a name the
 // format does not know or a value whose type differs from the name's declared type.
 std::string EncodePropertyList(std::span<const PropertyEntry> entries);
+std::string EncodePropertyList(std::initializer_list<PropertyEntry> entries);
 
 // Reads a whole list, in stored order. Throws PropertyListException naming the problem for a
 // truncated value, an unknown name or a string length past the end; never reads past the end.
