@@ -1,0 +1,7 @@
+#include "conversion/core/Module1.h"
+
+namespace Module1 {
+
+std::string dirty;
+
+} // namespace Module1
