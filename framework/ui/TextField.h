@@ -1,0 +1,45 @@
+#pragma once
+
+// A one-line entry field on QLineEdit. Its KeyDown handler sees every key typed into it before
+// the field acts; a True result consumes the key.
+
+#include "framework/ui/RectControl.h"
+
+#include <functional>
+#include <string>
+
+class QLineEdit;
+
+namespace framework {
+
+class TextField : public RectControl {
+public:
+    using KeyDownHandler = std::function<bool(TextField& field, const std::string& key)>;
+
+    explicit TextField(Window& window);
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+    bool ReadOnly() const;
+    void SetReadOnly(bool readOnly);
+    void SetMaximumCharactersAllowed(int maximum);
+    void SetPassword(bool password);
+    void SetHasBorder(bool hasBorder);
+    void SetTextAlignment(int alignment);
+    void SetTextColor(Color color);
+    void SetBackgroundColor(Color color);
+    void SetHint(const std::string& hint);
+
+    void BindKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
+    // Offers the key to the bound handler; True when it consumed the key.
+    bool RaiseKeyDown(const std::string& key);
+
+    void SetProperty(std::string_view name, const PropertyValue& value) override;
+
+private:
+    QLineEdit& Edit() const;
+
+    KeyDownHandler keyDown_;
+};
+
+} // namespace framework
