@@ -1,0 +1,167 @@
+#include "framework/menus/MenuCommands.h"
+#include "framework/menus/MenuShortcut.h"
+#include "shell/Menu.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using framework::MenuItem;
+
+std::vector<std::string> NamesOf(const std::vector<std::shared_ptr<MenuItem>>& items) {
+    std::vector<std::string> names;
+    for (const auto& item : items) {
+        names.push_back(item->Name());
+    }
+    return names;
+}
+
+// Every item below the bar, menus first and then their items, in tree order.
+std::vector<std::shared_ptr<MenuItem>> AllItems(const MenuItem& bar) {
+    std::vector<std::shared_ptr<MenuItem>> items;
+    for (const auto& menu : bar.Children()) {
+        items.push_back(menu);
+        items.insert(items.end(), menu->Children().begin(), menu->Children().end());
+    }
+    return items;
+}
+
+TEST(MenuTreeTest, FiveTopLevelMenusHoldTwentyItemsInOrder) {
+    const auto bar = Menu();
+    std::vector<std::string> captions;
+    std::vector<std::size_t> sizes;
+    for (const auto& menu : bar->Children()) {
+        captions.push_back(menu->Value());
+        sizes.push_back(menu->Children().size());
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"", "File", "Edit", "Window", ""}));
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{0, 2, 7, 6, 0}));
+    EXPECT_EQ(NamesOf(bar->Children()[3]->Children()),
+              (std::vector<std::string>{"ControlMenuItem", "DescriptionMenuItem", "AboutMenuItem",
+                                        "UntitledMenu6", "AboutWYB", "UntitledMenu5"}));
+
+    const auto items = AllItems(*bar);
+    ASSERT_EQ(items.size(), 20u);
+    std::set<std::string> names;
+    for (const auto& item : items) {
+        names.insert(item->Name());
+        EXPECT_TRUE(item->Visible()) << item->Name();
+        EXPECT_EQ(item->AutoEnabled(), item->Name() == "FileQuit") << item->Name();
+    }
+    EXPECT_EQ(names.size(), 20u);
+}
+
+TEST(MenuTreeTest, ItemsAreFoundByNameNotByCaption) {
+    const auto bar = Menu();
+    const auto edit = bar->Child("UntitledMenu0");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->Value(), "Edit");
+    EXPECT_EQ(bar->Child("Edit"), nullptr);
+    EXPECT_EQ(bar->Child("EditCut"), nullptr);
+    EXPECT_EQ(NamesOf(edit->Children()),
+              (std::vector<std::string>{"EditUndo", "UntitledMenu1", "EditCut", "EditCopy",
+                                        "EditPaste", "EditClear", "UntitledMenu7"}));
+
+    const auto about = bar->Lookup("AboutMenuItem");
+    const auto aboutWyb = bar->Lookup("AboutWYB");
+    ASSERT_NE(about, nullptr);
+    ASSERT_NE(aboutWyb, nullptr);
+    EXPECT_EQ(about->Value(), "About Quorvane");
+    EXPECT_EQ(aboutWyb->Value(), "About Quorvane");
+    EXPECT_NE(about, aboutWyb);
+    EXPECT_EQ(std::dynamic_pointer_cast<framework::AppleMenuItem>(about), nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<framework::AppleMenuItem>(aboutWyb), nullptr);
+    EXPECT_EQ(about->Parent()->Name(), "WindowMenu");
+}
+
+TEST(MenuTreeTest, QuitSeparatorAndEditShortcuts) {
+    const auto bar = Menu();
+    const auto quit = bar->Lookup("FileQuit");
+    ASSERT_NE(quit, nullptr);
+    EXPECT_NE(std::dynamic_pointer_cast<framework::QuitMenuItem>(quit), nullptr);
+    EXPECT_EQ(quit->Value(), "Quit");
+    EXPECT_EQ(framework::ParseShortcut(quit->Shortcut()),
+              (framework::MenuShortcut{.command = true, .key = 'Q'}));
+
+    const auto separator = bar->Lookup("UntitledMenu1");
+    EXPECT_TRUE(separator->IsSeparator());
+    EXPECT_EQ(separator->Shortcut(), "");
+
+    const std::pair<const char*, const char*> edits[] = {{"EditUndo", "Cmd+Z"},
+                                                         {"EditCut", "Cmd+X"},
+                                                         {"EditCopy", "Cmd+C"},
+                                                         {"EditPaste", "Cmd+V"},
+                                                         {"EditClear", ""}};
+    for (const auto& [name, shortcut] : edits) {
+        EXPECT_EQ(bar->Lookup(name)->Shortcut(), shortcut) << name;
+    }
+}
+
+TEST(MenuTreeTest, SecondCallReturnsTheSameBarWithoutBuildingAgain) {
+    const auto first = Menu();
+    const auto quit = first->Lookup("FileQuit");
+    const auto second = Menu();
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(Menu::implicitInstance, first);
+    EXPECT_EQ(second->Children().size(), 5u);
+    EXPECT_EQ(second->Lookup("FileQuit"), quit);
+}
+
+// Stand-ins for the windows' and the application's EnableMenuItems handlers, each setting the
+// items that it owns.
+struct EnablingCase {
+    const char* frontWindow;
+    std::vector<std::pair<const char*, bool>> windowSets;
+    std::set<std::string> enabled;
+};
+
+TEST(MenuTreeTest, EachUpdateEnablesOnlyQuitAndWhatTheHandlersEnable) {
+    const auto bar = Menu();
+    const auto set = [&](const std::vector<std::pair<const char*, bool>>& states) {
+        for (const auto& [name, enabled] : states) {
+            bar->Lookup(name)->SetEnabled(enabled);
+        }
+    };
+    const std::set<std::string> menus{"UntitledMenu2", "UntitledMenu0", "WindowMenu"};
+    const EnablingCase cases[] = {
+        {"converter",
+         {{"ControlMenuItem", false}, {"DescriptionMenuItem", true}, {"AboutMenuItem", true}},
+         {"FileQuit", "DescriptionMenuItem", "AboutMenuItem", "AboutWYB"}},
+        {"description",
+         {{"ControlMenuItem", true}, {"AboutMenuItem", true}},
+         {"FileQuit", "ControlMenuItem", "AboutMenuItem", "AboutWYB"}},
+        {"about", {}, {"FileQuit", "AboutWYB"}},
+        {"converter",
+         {{"ControlMenuItem", false}, {"DescriptionMenuItem", true}, {"AboutMenuItem", true}},
+         {"FileQuit", "DescriptionMenuItem", "AboutMenuItem", "AboutWYB"}},
+    };
+    for (const auto& [frontWindow, windowSets, enabled] : cases) {
+        const framework::EnableMenuItemsEvent window = [&] { set(windowSets); };
+        framework::UpdateMenuStates(*bar, windowSets.empty() ? nullptr : window, [&] {
+            set({{"AboutWYB", true}});
+        });
+        for (const auto& item : AllItems(*bar)) {
+            const bool expected = enabled.contains(item->Name()) || menus.contains(item->Name());
+            EXPECT_EQ(item->Enabled(), expected) << frontWindow << ": " << item->Name();
+        }
+    }
+}
+
+TEST(MenuTreeTest, QuitItemQuitsWithoutProgramHandlers) {
+    const auto bar = Menu();
+    framework::UpdateMenuStates(*bar, nullptr, nullptr);
+    framework::MenuHandlers application;
+    bool handled = false;
+    application.Add("FileQuit", [&] { return handled = true; });
+    int quits = 0;
+    EXPECT_TRUE(framework::DispatchMenuChoice(*bar->Lookup("FileQuit"), nullptr, &application,
+                                              [&] { ++quits; }));
+    EXPECT_EQ(quits, 1);
+    EXPECT_FALSE(handled);
+    EXPECT_FALSE(framework::DispatchMenuChoice(*bar->Lookup("EditCut"), nullptr, &application,
+                                               [&] { ++quits; }));
+    EXPECT_EQ(quits, 1);
+}
+
+} // namespace
