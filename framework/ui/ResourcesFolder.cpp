@@ -1,0 +1,48 @@
+#include "framework/ui/ResourcesFolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <utility>
+
+namespace framework {
+
+namespace {
+
+std::filesystem::path& FolderOverride() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+} // namespace
+
+std::filesystem::path ResourcesFolder() {
+    if (!FolderOverride().empty()) {
+        return FolderOverride();
+    }
+    const QByteArray programFolder = QFile::encodeName(QCoreApplication::applicationDirPath());
+    return ResourcesFolderOfProgramIn(programFolder.toStdString());
+}
+
+std::filesystem::path ResourcesFolderOfProgramIn(const std::filesystem::path& programFolder) {
+    const std::filesystem::path folder = programFolder.lexically_normal();
+    // A trailing separator leaves an empty last element; the folder's own name comes before it.
+    const std::filesystem::path inner = folder.has_filename() ? folder : folder.parent_path();
+    if (inner.filename() == "MacOS" && inner.parent_path().filename() == "Contents") {
+        return inner.parent_path() / "Resources";
+    }
+    return inner / "resources";
+}
+
+std::filesystem::path ResourcePath(std::string_view fileName) {
+    return ResourcesFolder() / std::filesystem::path(fileName);
+}
+
+} // namespace framework
+
+namespace framework::seams {
+
+void SetResourcesFolder(std::filesystem::path folder) {
+    framework::FolderOverride() = std::move(folder);
+}
+
+} // namespace framework::seams
