@@ -14,6 +14,7 @@ namespace framework {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
+constexpr double kHair = 0.5; // device pixels
 
 std::unique_ptr<QPrinter> PdfPrinter(const std::string& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -85,7 +86,9 @@ void StyledTextPrinter::DrawBlock(double x, double y, double height) {
     painter.translate(x * scale, y * scale - start);
     painter.setClipRect(block);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = block;
+    // The layout draws every line that touches its clip, and a PDF keeps even clipped text: a
+    // hair's margin keeps out the lines that end where this block starts or start where it ends.
+    context.clip = block.adjusted(0, kHair, 0, -kHair);
     context.palette.setColor(QPalette::Text, Qt::black);
     text_->documentLayout()->draw(&painter, context);
     painter.restore();
