@@ -75,7 +75,7 @@ TEST(MenuTreeTest, ItemsAreFoundByNameNotByCaption) {
     EXPECT_EQ(about->Parent()->Name(), "WindowMenu");
 }
 
-TEST(MenuTreeTest, QuitSeparatorAndEditShortcuts) {
+TEST(MenuTreeTest, QuitIsTheFrameworksAndTheSeparatorHasNoShortcut) {
     const auto bar = Menu();
     const auto quit = bar->Lookup("FileQuit");
     ASSERT_NE(quit, nullptr);
@@ -83,19 +83,9 @@ TEST(MenuTreeTest, QuitSeparatorAndEditShortcuts) {
     EXPECT_EQ(quit->Value(), "Quit");
     EXPECT_EQ(framework::ParseShortcut(quit->Shortcut()),
               (framework::MenuShortcut{.command = true, .key = 'Q'}));
-
     const auto separator = bar->Lookup("UntitledMenu1");
     EXPECT_TRUE(separator->IsSeparator());
     EXPECT_EQ(separator->Shortcut(), "");
-
-    const std::pair<const char*, const char*> edits[] = {{"EditUndo", "Cmd+Z"},
-                                                         {"EditCut", "Cmd+X"},
-                                                         {"EditCopy", "Cmd+C"},
-                                                         {"EditPaste", "Cmd+V"},
-                                                         {"EditClear", ""}};
-    for (const auto& [name, shortcut] : edits) {
-        EXPECT_EQ(bar->Lookup(name)->Shortcut(), shortcut) << name;
-    }
 }
 
 TEST(MenuTreeTest, SecondCallReturnsTheSameBarWithoutBuildingAgain) {
@@ -146,22 +136,6 @@ TEST(MenuTreeTest, EachUpdateEnablesOnlyQuitAndWhatTheHandlersEnable) {
             EXPECT_EQ(item->Enabled(), expected) << frontWindow << ": " << item->Name();
         }
     }
-}
-
-TEST(MenuTreeTest, QuitItemQuitsWithoutProgramHandlers) {
-    const auto bar = Menu();
-    framework::UpdateMenuStates(*bar, nullptr, nullptr);
-    framework::MenuHandlers application;
-    bool handled = false;
-    application.Add("FileQuit", [&] { return handled = true; });
-    int quits = 0;
-    EXPECT_TRUE(framework::DispatchMenuChoice(*bar->Lookup("FileQuit"), nullptr, &application,
-                                              [&] { ++quits; }));
-    EXPECT_EQ(quits, 1);
-    EXPECT_FALSE(handled);
-    EXPECT_FALSE(framework::DispatchMenuChoice(*bar->Lookup("EditCut"), nullptr, &application,
-                                               [&] { ++quits; }));
-    EXPECT_EQ(quits, 1);
 }
 
 } // namespace

@@ -62,14 +62,6 @@ TEST(MenuTreeModelTest, AddMenuRefusesNilSecondHomesAndLoops) {
     EXPECT_EQ(tree.window->Children().size(), 1u);
 }
 
-TEST(MenuTreeModelTest, KindsMakeDistinctClasses) {
-    EXPECT_NE(std::dynamic_pointer_cast<MenuBar>(NewMenuItem(MenuItemKind::Bar)), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<QuitMenuItem>(NewMenuItem(MenuItemKind::Quit)), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<AppleMenuItem>(NewMenuItem(MenuItemKind::Apple)), nullptr);
-    EXPECT_EQ(std::dynamic_pointer_cast<AppleMenuItem>(NewMenuItem(MenuItemKind::Item)), nullptr);
-    EXPECT_EQ(NewMenuItem(MenuItemKind::Apple)->Kind(), MenuItemKind::Apple);
-}
-
 TEST(MenuTreeModelTest, ShortcutNotation) {
     struct Case {
         std::string_view text;
