@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-std::string DescriptionTextFromFile(std::string_view fileText) {
+namespace {
+
+// The file ends each line with a line feed; the text has carriage returns between lines only.
+std::string TextFromFileLines(std::string_view fileText) {
     if (fileText.ends_with('\n')) {
         fileText.remove_suffix(1);
     }
@@ -11,7 +14,9 @@ std::string DescriptionTextFromFile(std::string_view fileText) {
     return text;
 }
 
+} // namespace
+
 const std::string& DescriptionText() {
-    static const std::string text = DescriptionTextFromFile(DescriptionTextFile());
+    static const std::string text = TextFromFileLines(DescriptionTextFile());
     return text;
 }

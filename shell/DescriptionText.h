@@ -12,8 +12,5 @@
 // the last line and no line feed anywhere.
 const std::string& DescriptionText();
 
-// Turns the lines of a file, each ended by a line feed, into the form above.
-std::string DescriptionTextFromFile(std::string_view fileText);
-
 // The bytes of resources/description.txt, embedded when the program is built.
 std::string_view DescriptionTextFile();
