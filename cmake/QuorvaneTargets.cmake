@@ -56,6 +56,9 @@ function(quorvane_test target)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
   quorvane_settings(${target})
+  if(TARGET quorvane_resources)
+    add_dependencies(${target} quorvane_resources)
+  endif()
   gtest_discover_tests(${target}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp"
     DISCOVERY_TIMEOUT 60)
