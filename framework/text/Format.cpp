@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace framework {
 namespace {
@@ -36,14 +38,14 @@ bool IsRoundingTie(double value, int decimals) {
     return std::isfinite(scaled) && std::trunc(scaled) == scaled && std::fmod(scaled, 2.0) != 0.0;
 }
 
-// The magnitude's digits rounded half away from zero to `decimals` places, as "123.45". The
-// standard conversion rounds ties to even; stepping a tie one unit away from zero first leaves
-// it closer to the upper neighbour and so gives the rounding wanted.
-std::string RoundedDigits(double magnitude, int decimals) {
+// Any magnitude and any number of decimals: the standard conversion rounds the exact value
+// correctly but sends ties to even, so a tie is first stepped one unit away from zero, which
+// leaves it nearer its upper neighbour.
+std::string RoundedDigitsByConversion(double magnitude, int decimals) {
     if (IsRoundingTie(magnitude, decimals)) {
         magnitude = std::nextafter(magnitude, std::numeric_limits<double>::infinity());
     }
-    std::array<char, 400> small{};
+    std::array<char, 400> small;
     std::string large;
     char* first = small.data();
     char* last = first + small.size();
@@ -54,6 +56,53 @@ std::string RoundedDigits(double magnitude, int decimals) {
     }
     const auto result = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals);
     return std::string(first, result.ptr);
+}
+
+constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr double kTwoToThe52 = 4503599627370496.0;
+
+// The exact magnitude times 10^decimals, rounded half away from zero to a whole number, when
+// that number stays below 2^52; nullopt otherwise. The rounded product lies on the same side of
+// every half-integer as the exact one (half-integers are doubles in this range), so only a
+// product that lands on a half needs the product's rounding error to settle the side.
+std::optional<std::uint64_t> ScaledWhole(double magnitude, int decimals) {
+    if (decimals >= static_cast<int>(kPowersOfTen.size())) {
+        return std::nullopt;
+    }
+    const double power = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double scaled = magnitude * power;
+    if (!(scaled < kTwoToThe52)) {
+        return std::nullopt;
+    }
+    double whole = std::floor(scaled);
+    const double excess = scaled - whole;
+    if (excess > 0.5 || (excess == 0.5 && std::fma(magnitude, power, -scaled) >= 0)) {
+        whole += 1;
+    }
+    return static_cast<std::uint64_t>(whole);
+}
+
+// The magnitude rounded half away from zero on its exact binary value to `decimals` places, as
+// digits with a point when there are decimals: "123.45".
+std::string RoundedDigits(double magnitude, int decimals) {
+    const std::optional<std::uint64_t> whole = ScaledWhole(magnitude, decimals);
+    if (!whole) {
+        return RoundedDigitsByConversion(magnitude, decimals);
+    }
+    std::array<char, 24> buffer;
+    char* const last = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *whole).ptr;
+    const auto length = static_cast<std::size_t>(last - buffer.data());
+    const auto places = static_cast<std::size_t>(decimals);
+    std::string digits;
+    if (length <= places) {
+        digits.assign(places + 1 - length, '0');
+    }
+    digits.append(buffer.data(), length);
+    if (places > 0) {
+        digits.insert(digits.size() - places, 1, '.');
+    }
+    return digits;
 }
 
 std::size_t MinimumIntegerDigits(std::string_view places) {

@@ -49,6 +49,9 @@ TEST(TextFormat, RoundsHalfAwayFromZeroOnTheExactBinaryValue) {
         {0.995, "+#.0#", "+.99"}, // and this one below 0.995
         {99.995, "##.##", "100"},
     });
+    // Ties whose scaled value needs more than 52 bits: sixteen places, or a large magnitude.
+    EXPECT_EQ(Format(0.00000762939453125, "#.0000000000000000"), ".0000076293945313");
+    EXPECT_EQ(Format(450359962737050.25, "#.0"), "450359962737050.3");
 }
 
 TEST(TextFormat, ZeroAndValuesThatRoundToZeroCarryNoMinus) {
