@@ -73,5 +73,7 @@ private:
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
 // The registered application object, or nullptr before registration.
 Application* GetAppObject();
+// Destroys the registered application object; the finalisers call it.
+void ReleaseAppObject();
 
 } // namespace framework

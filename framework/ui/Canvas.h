@@ -30,9 +30,6 @@ public:
 
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
-    bool TakesFocus() const override { return false; }
-
 private:
     std::shared_ptr<Picture> backdrop_;
     MouseEnterHandler mouseEnter_;

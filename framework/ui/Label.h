@@ -23,9 +23,6 @@ public:
 
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
-    bool TakesFocus() const override { return false; }
-
 private:
     QLabel& Text() const;
 

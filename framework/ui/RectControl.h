@@ -57,8 +57,11 @@ public:
     QWidget* Widget() const { return widget_; }
 
 protected:
-    // Takes the widget, placing it in the window's content area.
-    RectControl(Window& window, QWidget* widget);
+    enum class Focus { Takes, Never };
+
+    // Takes the widget, placing it in the window's content area. A control that never takes the
+    // keyboard focus is no Tab stop, whatever its TabStop says.
+    RectControl(Window& window, QWidget* widget, Focus focus = Focus::Takes);
 
     // Tries the class's own rows, then the rows that every control has.
     template <class Derived>
@@ -68,15 +71,14 @@ protected:
             RectControl::SetProperty(name, value);
         }
     }
-    // Whether the widget can take the keyboard focus at all, TabStop aside.
-    virtual bool TakesFocus() const { return true; }
-    void ApplyFocusPolicy();
 
 private:
+    void ApplyFocusPolicy();
     QPoint ContentPosition() const;
     void MoveInContent(QPoint position);
 
     QPointer<QWidget> widget_;
+    Focus focus_;
     RectControl* parent_ = nullptr;
     KeptProperties kept_;
     int tabIndex_ = 0;

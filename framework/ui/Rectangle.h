@@ -22,9 +22,6 @@ public:
 
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
-    bool TakesFocus() const override { return false; }
-
 private:
     double borderThickness_ = 1.0;
     Color topLeftColor_{0x00000000};

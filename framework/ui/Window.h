@@ -13,6 +13,7 @@
 #include "framework/menus/MenuHandlers.h"
 #include "framework/properties/PropertyList.h"
 #include "framework/ui/EventTables.h"
+#include "framework/ui/PropertyTable.h"
 
 #include <memory>
 #include <string>
@@ -58,6 +59,8 @@ public:
     int Type() const { return type_; }
     bool Resizeable() const { return resizeable_; }
     std::int64_t MacProcId() const { return macProcId_; }
+    // The values given to properties that have no effect on screen, by name.
+    const PropertyValue* KeptValue(std::string_view name) const { return kept_.Find(name); }
 
     bool IsEventImplemented(std::string_view eventName) const;
     // Raised by the framework: Activate, Close, EnableMenuItems (by the menu bar) and so on.
@@ -92,8 +95,11 @@ protected:
     Window(std::string className, const WindowEventTable& events);
 
 private:
+    static std::span<const PropertyRow<Window>> PropertyRows();
+    void SetVisible(bool visible);
     void ApplyWindowFlags();
     void ApplySizeLimits();
+    void ApplyBackground();
     void CentreOnScreen();
 
     std::string className_;
@@ -101,11 +107,14 @@ private:
     std::unique_ptr<WindowWidget> widget_;
     std::vector<std::unique_ptr<Control>> controls_;
     MenuHandlers menuHandlers_;
+    KeptProperties kept_;
     PushButton* defaultButton_ = nullptr;
     bool constructing_ = false;
     bool showWhenBuilt_ = false;
     bool placed_ = false;
     int type_ = 0;
+    int width_ = 100;
+    int height_ = 100;
     bool resizeable_ = true;
     bool hasCloseButton_ = true;
     bool hasMinimizeButton_ = true;
@@ -116,6 +125,8 @@ private:
     int maximumWidth_ = 32000;
     int maximumHeight_ = 32000;
     std::int64_t macProcId_ = 0;
+    bool hasBackgroundColor_ = false;
+    Color backgroundColor_{0x00FFFFFF};
 };
 
 } // namespace framework

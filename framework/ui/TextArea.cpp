@@ -1,0 +1,158 @@
+#include "framework/ui/TextArea.h"
+
+#include "framework/ui/Appearance.h"
+
+#include <QTextCursor>
+#include <QTextEdit>
+#include <algorithm>
+#include <array>
+
+namespace framework {
+namespace {
+
+QString FromCarriageReturns(const std::string& text) {
+    return QString::fromStdString(text).replace(QChar('\r'), QChar('\n'));
+}
+
+} // namespace
+
+TextArea::TextArea(Window& window) : RectControl(window, new QTextEdit) {
+    Edit().setTabStopDistance(kTabStopDistance);
+    Edit().setTabChangesFocus(true);
+}
+
+QTextEdit& TextArea::Edit() const {
+    return static_cast<QTextEdit&>(*Widget());
+}
+
+std::string TextArea::Text() const {
+    return Edit().toPlainText().replace(QChar('\n'), QChar('\r')).toStdString();
+}
+
+void TextArea::SetText(const std::string& text) {
+    Edit().setPlainText(FromCarriageReturns(text));
+}
+
+bool TextArea::ReadOnly() const {
+    return Edit().isReadOnly();
+}
+
+void TextArea::SetReadOnly(bool readOnly) {
+    Edit().setReadOnly(readOnly);
+}
+
+void TextArea::SetMultiLine(bool multiLine) {
+    multiLine_ = multiLine;
+    Edit().setLineWrapMode(multiLine ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+int TextArea::SelStart() const {
+    return Edit().textCursor().selectionStart();
+}
+
+void TextArea::SetSelStart(int start) {
+    QTextCursor cursor = Edit().textCursor();
+    cursor.setPosition(std::clamp(start, 0, Edit().document()->characterCount() - 1));
+    Edit().setTextCursor(cursor);
+}
+
+int TextArea::SelLength() const {
+    const QTextCursor cursor = Edit().textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TextArea::SetSelLength(int length) {
+    QTextCursor cursor = Edit().textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(std::clamp(start + length, start, Edit().document()->characterCount() - 1),
+                       QTextCursor::KeepAnchor);
+    Edit().setTextCursor(cursor);
+}
+
+// Bold when every selected character is bold.
+bool TextArea::SelBold() const {
+    const QTextCursor selection = Edit().textCursor();
+    if (!selection.hasSelection()) {
+        return selection.charFormat().fontWeight() >= QFont::Bold;
+    }
+    QTextCursor probe(Edit().document());
+    for (int position = selection.selectionStart() + 1; position <= selection.selectionEnd();
+         ++position) {
+        probe.setPosition(position);
+        if (probe.charFormat().fontWeight() < QFont::Bold) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TextArea::SetSelBold(bool bold) {
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    Edit().textCursor().mergeCharFormat(format);
+}
+
+void TextArea::SetTextAlignment(int alignment) {
+    QTextOption option = Edit().document()->defaultTextOption();
+    option.setAlignment(HorizontalAlignment(alignment));
+    Edit().document()->setDefaultTextOption(option);
+}
+
+void TextArea::SetTextColor(Color color) {
+    SetPaletteColor(Edit(), QPalette::Text, color);
+}
+
+void TextArea::SetBackgroundColor(Color color) {
+    SetPaletteColor(Edit(), QPalette::Base, color);
+}
+
+void TextArea::SetHasBorder(bool hasBorder) {
+    Edit().setFrameShape(hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TextArea::SetHasVerticalScrollbar(bool has) {
+    Edit().setVerticalScrollBarPolicy(has ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void TextArea::SetHasHorizontalScrollbar(bool has) {
+    Edit().setHorizontalScrollBarPolicy(has ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+StyledTextPrinter TextArea::styledTextPrinter(Graphics& graphics, double width) const {
+    return StyledTextPrinter(graphics, *Edit().document(), width);
+}
+
+void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
+    using V = const PropertyValue&;
+    using T = TextArea;
+    static const std::array<PropertyRow<TextArea>, 18> rows{{
+        {"Value", [](T& t, V v) { t.SetText(ValueAs<std::string>(v, "Value")); }},
+        {"ReadOnly", [](T& t, V v) { t.SetReadOnly(ValueAs<bool>(v, "ReadOnly")); }},
+        {"MultiLine", [](T& t, V v) { t.SetMultiLine(ValueAs<bool>(v, "MultiLine")); }},
+        {"TextAlignment", [](T& t, V v) { t.SetTextAlignment(IntValue(v, "TextAlignment")); }},
+        {"TextColor", [](T& t, V v) { t.SetTextColor(ValueAs<Color>(v, "TextColor")); }},
+        {"BackgroundColor",
+         [](T& t, V v) { t.SetBackgroundColor(ValueAs<Color>(v, "BackgroundColor")); }},
+        {"HasBorder", [](T& t, V v) { t.SetHasBorder(ValueAs<bool>(v, "HasBorder")); }},
+        {"HasVerticalScrollbar",
+         [](T& t, V v) { t.SetHasVerticalScrollbar(ValueAs<bool>(v, "HasVerticalScrollbar")); }},
+        {"HasHorizontalScrollbar",
+         [](T& t, V v) {
+             t.SetHasHorizontalScrollbar(ValueAs<bool>(v, "HasHorizontalScrollbar"));
+         }},
+        {"AllowStyledText",
+         [](T& t, V v) { t.Edit().setAcceptRichText(ValueAs<bool>(v, "AllowStyledText")); }},
+        {"HideSelection", nullptr},
+        {"LineHeight", nullptr},
+        {"LineSpacing", nullptr},
+        {"Format", nullptr},
+        {"ValidationMask", nullptr},
+        {"AllowSpellChecking", nullptr},
+        {"MaximumCharactersAllowed", nullptr},
+        {"Hint", nullptr},
+    }};
+    SetPropertyThroughTable(std::span<const PropertyRow<TextArea>>(rows), name, value);
+}
+
+} // namespace framework

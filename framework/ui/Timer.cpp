@@ -1,0 +1,87 @@
+#include "framework/ui/Timer.h"
+
+#include "framework/ui/Runtime.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace framework {
+namespace {
+
+constexpr int kOff = 0;
+constexpr int kOnce = 1;
+
+std::vector<Timer*>& LiveTimers() {
+    static std::vector<Timer*> timers;
+    return timers;
+}
+
+} // namespace
+
+Timer::Timer(Window& window) : Control(window), timer_(std::make_unique<QTimer>()) {
+    LiveTimers().push_back(this);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
+}
+
+Timer::~Timer() {
+    std::erase(LiveTimers(), this);
+}
+
+void Timer::SetRunMode(int runMode) {
+    runMode_ = runMode;
+    Restart();
+}
+
+void Timer::SetPeriod(int period) {
+    period_ = period;
+    Restart();
+}
+
+bool Timer::IsPending() const {
+    return timer_->isActive();
+}
+
+void Timer::Restart() {
+    timer_->stop();
+    if (runMode_ == kOff) {
+        return;
+    }
+    timer_->setSingleShot(runMode_ == kOnce);
+    timer_->start(std::max(period_, 0));
+}
+
+void Timer::Fire() {
+    if (runMode_ == kOnce) {
+        timer_->stop();
+        runMode_ = kOff;
+    }
+    if (action_) {
+        CallHandler([this] { action_(*this); });
+    }
+}
+
+void Timer::SetProperty(std::string_view name, const PropertyValue& value) {
+    using V = const PropertyValue&;
+    static const std::array<PropertyRow<Timer>, 2> rows{{
+        {"RunMode", [](Timer& t, V v) { t.SetRunMode(IntValue(v, "RunMode")); }},
+        {"Period", [](Timer& t, V v) { t.SetPeriod(IntValue(v, "Period")); }},
+    }};
+    KeptProperties unused;
+    if (!SetFromTable(std::span<const PropertyRow<Timer>>(rows), *this, unused, name, value)) {
+        ThrowUnknownProperty(Name(), name);
+    }
+}
+
+int FirePendingTimers() {
+    std::vector<Timer*> pending;
+    std::copy_if(LiveTimers().begin(), LiveTimers().end(), std::back_inserter(pending),
+                 [](const Timer* timer) { return timer->IsPending(); });
+    for (Timer* timer : pending) {
+        timer->Fire();
+    }
+    return static_cast<int>(pending.size());
+}
+
+} // namespace framework

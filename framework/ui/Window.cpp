@@ -1,0 +1,313 @@
+#include "framework/ui/Window.h"
+
+#include "framework/ui/Appearance.h"
+#include "framework/ui/Control.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/TabOrder.h"
+#include "framework/ui/WindowWidget.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <algorithm>
+#include <array>
+
+namespace framework {
+
+Window::Window(std::string className, const WindowEventTable& events)
+    : className_(std::move(className)), events_(events),
+      widget_(std::make_unique<WindowWidget>(*this)) {
+    ApplyWindowFlags();
+    ApplySizeLimits();
+}
+
+Window::~Window() {
+    // Children before their parents: a contained control is always created after its parent.
+    while (!controls_.empty()) {
+        controls_.pop_back();
+    }
+}
+
+void Window::Construct() {
+    constructing_ = true;
+    try {
+        events_.Raise(*this, WindowEvent::Layout);
+        events_.Raise(*this, WindowEvent::CreateControls);
+        events_.Raise(*this, WindowEvent::AddMenuHandlers);
+        events_.Raise(*this, WindowEvent::Open);
+    } catch (...) {
+        constructing_ = false;
+        throw;
+    }
+    constructing_ = false;
+    if (showWhenBuilt_) {
+        Show();
+    }
+}
+
+void Window::Show() {
+    if (!placed_) {
+        CentreOnScreen();
+        placed_ = true;
+    }
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void Window::Hide() {
+    widget_->hide();
+}
+
+void Window::Close() {
+    widget_->close();
+}
+
+bool Window::Visible() const {
+    return widget_->isVisible();
+}
+
+bool Window::IsActive() const {
+    return widget_->isActiveWindow();
+}
+
+void Window::SetVisible(bool visible) {
+    if (constructing_) {
+        showWhenBuilt_ = visible;
+    } else if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
+std::span<const PropertyRow<Window>> Window::PropertyRows() {
+    using V = const PropertyValue&;
+    static const std::array<PropertyRow<Window>, 22> rows{{
+        {"Width",
+         [](Window& w, V v) {
+             w.width_ = IntValue(v, "Width");
+             w.ApplySizeLimits();
+         }},
+        {"Height",
+         [](Window& w, V v) {
+             w.height_ = IntValue(v, "Height");
+             w.ApplySizeLimits();
+         }},
+        {"MinimumWidth",
+         [](Window& w, V v) {
+             w.minimumWidth_ = IntValue(v, "MinimumWidth");
+             w.ApplySizeLimits();
+         }},
+        {"MinimumHeight",
+         [](Window& w, V v) {
+             w.minimumHeight_ = IntValue(v, "MinimumHeight");
+             w.ApplySizeLimits();
+         }},
+        {"MaximumWidth",
+         [](Window& w, V v) {
+             w.maximumWidth_ = IntValue(v, "MaximumWidth");
+             w.ApplySizeLimits();
+         }},
+        {"MaximumHeight",
+         [](Window& w, V v) {
+             w.maximumHeight_ = IntValue(v, "MaximumHeight");
+             w.ApplySizeLimits();
+         }},
+        {"Type",
+         [](Window& w, V v) {
+             w.type_ = IntValue(v, "Type");
+             w.ApplyWindowFlags();
+             w.ApplySizeLimits();
+         }},
+        {"Title",
+         [](Window& w, V v) {
+             w.widget_->setWindowTitle(QString::fromStdString(ValueAs<std::string>(v, "Title")));
+         }},
+        {"HasCloseButton",
+         [](Window& w, V v) {
+             w.hasCloseButton_ = ValueAs<bool>(v, "HasCloseButton");
+             w.ApplyWindowFlags();
+         }},
+        {"HasMaximizeButton",
+         [](Window& w, V v) {
+             w.hasMaximizeButton_ = ValueAs<bool>(v, "HasMaximizeButton");
+             w.ApplyWindowFlags();
+         }},
+        {"HasMinimizeButton",
+         [](Window& w, V v) {
+             w.hasMinimizeButton_ = ValueAs<bool>(v, "HasMinimizeButton");
+             w.ApplyWindowFlags();
+         }},
+        {"HasFullScreenButton",
+         [](Window& w, V v) {
+             w.hasFullScreenButton_ = ValueAs<bool>(v, "HasFullScreenButton");
+             w.ApplyWindowFlags();
+         }},
+        {"Resizeable",
+         [](Window& w, V v) {
+             w.resizeable_ = ValueAs<bool>(v, "Resizeable");
+             w.ApplySizeLimits();
+         }},
+        {"Composite", nullptr},
+        {"MacProcId", [](Window& w, V v) { w.macProcId_ = ValueAs<std::int64_t>(v, "MacProcId"); }},
+        {"FullScreen", nullptr},
+        {"DefaultLocation", nullptr},
+        {"Visible", [](Window& w, V v) { w.SetVisible(ValueAs<bool>(v, "Visible")); }},
+        {"HasBackgroundColor",
+         [](Window& w, V v) {
+             w.hasBackgroundColor_ = ValueAs<bool>(v, "HasBackgroundColor");
+             w.ApplyBackground();
+         }},
+        {"BackgroundColor",
+         [](Window& w, V v) {
+             w.backgroundColor_ = ValueAs<Color>(v, "BackgroundColor");
+             w.ApplyBackground();
+         }},
+        {"MenuBarVisible", nullptr},
+        {"LiveResize", nullptr},
+    }};
+    return rows;
+}
+
+void Window::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (!SetFromTable(PropertyRows(), *this, kept_, name, value)) {
+        ThrowUnknownProperty("Window", name);
+    }
+}
+
+std::string Window::Title() const {
+    return widget_->windowTitle().toStdString();
+}
+
+int Window::Width() const {
+    return widget_->isVisible() ? Content()->width() : width_;
+}
+
+int Window::Height() const {
+    return widget_->isVisible() ? Content()->height() : height_;
+}
+
+void Window::ApplyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Window;
+    if (type_ == 2) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        flags.setFlag(Qt::WindowCloseButtonHint, hasCloseButton_);
+        flags.setFlag(Qt::WindowMinimizeButtonHint, hasMinimizeButton_);
+        flags.setFlag(Qt::WindowMaximizeButtonHint, hasMaximizeButton_ && resizeable_);
+        flags.setFlag(Qt::WindowFullscreenButtonHint, hasFullScreenButton_);
+    }
+    const bool wasVisible = widget_->isVisible();
+    widget_->setWindowFlags(flags);
+    if (wasVisible) {
+        widget_->show();
+    }
+}
+
+// The maximum size never cuts a window below the size its list gives it, so every control the
+// list places stays in view; a window that is not resizeable keeps exactly that size.
+void Window::ApplySizeLimits() {
+    ContentWidget& content = widget_->Content();
+    const QSize size(width_, height_);
+    content.SetWantedSize(size);
+    const bool fixed = !resizeable_ || type_ == 2;
+    widget_->layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize
+                                               : QLayout::SetDefaultConstraint);
+    if (fixed) {
+        content.setFixedSize(size);
+    } else {
+        content.setMinimumSize(std::min(minimumWidth_, width_), std::min(minimumHeight_, height_));
+        content.setMaximumSize(std::max(maximumWidth_, width_), std::max(maximumHeight_, height_));
+    }
+    widget_->adjustSize();
+}
+
+void Window::ApplyBackground() {
+    ContentWidget& content = widget_->Content();
+    SetPaletteColor(content, QPalette::Window, backgroundColor_);
+    content.setAutoFillBackground(hasBackgroundColor_);
+}
+
+void Window::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    widget_->adjustSize();
+    QRect frame(QPoint(), widget_->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    widget_->move(frame.topLeft());
+}
+
+bool Window::IsEventImplemented(std::string_view eventName) const {
+    const auto event = WindowEventNamed(eventName);
+    return event && events_.Handles(*event);
+}
+
+void Window::RaiseEvent(WindowEvent event) {
+    events_.Raise(*this, event);
+}
+
+bool Window::RaiseKeyDown(const std::string& key) {
+    return events_.RaiseKeyDown(*this, key);
+}
+
+bool Window::RaiseMouseDown(int x, int y) {
+    return events_.RaiseMouseDown(*this, x, y);
+}
+
+void Window::AddControl(std::string name, std::unique_ptr<Control> control) {
+    if (control == nullptr) {
+        throw NilObjectException("AddControl: no control given for " + name);
+    }
+    control->SetName(std::move(name));
+    controls_.push_back(std::move(control));
+    UpdateTabOrder();
+}
+
+Control* Window::ControlByName(std::string_view name) const {
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(),
+                     [name](const auto& control) { return control->Name() == name; });
+    return found == controls_.end() ? nullptr : found->get();
+}
+
+std::vector<Control*> Window::Controls() const {
+    std::vector<Control*> controls;
+    for (const auto& control : controls_) {
+        controls.push_back(control.get());
+    }
+    return controls;
+}
+
+void Window::AddMenuHandler(std::string itemName, MenuHandler handler) {
+    menuHandlers_.Add(std::move(itemName), std::move(handler));
+}
+
+QWidget* Window::TopLevelWidget() const {
+    return widget_.get();
+}
+
+QWidget* Window::Content() const {
+    return &widget_->Content();
+}
+
+void Window::SetMenuBarWidget(QWidget* menuBar) {
+    widget_->SetMenuBar(menuBar);
+}
+
+void Window::SetDefaultButton(PushButton& button, bool isDefault) {
+    if (isDefault) {
+        defaultButton_ = &button;
+    } else if (defaultButton_ == &button) {
+        defaultButton_ = nullptr;
+    }
+}
+
+void Window::UpdateTabOrder() {
+    ApplyTabOrder(TabChain(Controls()));
+}
+
+} // namespace framework

@@ -1,0 +1,63 @@
+#include "framework/ui/WindowWidget.h"
+
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/Keys.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/Runtime.h"
+#include "framework/ui/Window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace framework {
+
+WindowWidget::WindowWidget(Window& window)
+    : window_(window), layout_(new QVBoxLayout(this)), content_(new ContentWidget) {
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addWidget(content_);
+}
+
+void WindowWidget::SetMenuBar(QWidget* menuBar) {
+    layout_->setMenuBar(menuBar);
+}
+
+bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        CallHandler([this] { window_.RaiseEvent(WindowEvent::Activate); });
+    }
+    return QWidget::event(event);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    CallHandler([this] { window_.RaiseEvent(WindowEvent::Close); });
+    event->accept();
+    RemoveImplicitWindow(window_);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    PushButton* button = window_.DefaultButton();
+    if (isReturn && button != nullptr && button->Visible() && button->Enabled()) {
+        button->Push();
+        return;
+    }
+    const auto key = KeyDownText(*event);
+    if (key && CallHandler([this, &key] { return window_.RaiseKeyDown(*key); }, false)) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint position = content_->mapFrom(this, event->position().toPoint());
+    if (CallHandler([this, position] { return window_.RaiseMouseDown(position.x(), position.y()); },
+                    false)) {
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace framework

@@ -1,0 +1,46 @@
+#pragma once
+
+// The Qt side of a Window: a top-level widget holding the menu bar's place and, below it, the
+// content area whose size is the window's Width and Height. It turns the toolkit's activation,
+// close, key and mouse events into the window's events.
+
+#include <QSize>
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace framework {
+
+class Window;
+
+class ContentWidget : public QWidget {
+public:
+    ContentWidget() = default;
+
+    void SetWantedSize(QSize size) { wanted_ = size; }
+    QSize sizeHint() const override { return wanted_; }
+
+private:
+    QSize wanted_{100, 100};
+};
+
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(Window& window);
+
+    ContentWidget& Content() const { return *content_; }
+    void SetMenuBar(QWidget* menuBar);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Window& window_;
+    QVBoxLayout* layout_;
+    ContentWidget* content_;
+};
+
+} // namespace framework
