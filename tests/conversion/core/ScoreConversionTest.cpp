@@ -104,37 +104,5 @@ TEST(RescaleScores, RewritesTheSourceInItsTurn) {
     EXPECT_EQ(At(scores, ScoreScale::nce), 1.009999999999998);
 }
 
-TEST(RescaleScores, TBoundGivesValuesBeyondOtherRanges) {
-    const ScaleTable table(0, 1);
-    ScoreValues scores{};
-    At(scores, ScoreScale::t) = 99;
-    RescaleScores(scores, table, ScoreScale::t, ScoreScale::z, ScoreScale::agct);
-    EXPECT_NEAR(At(scores, ScoreScale::z), 4.9, 1e-12);
-    EXPECT_NEAR(At(scores, ScoreScale::wechsler), 173.5, 1e-12);
-    EXPECT_NEAR(At(scores, ScoreScale::nce), 153.194, 1e-12);
-    EXPECT_NEAR(At(scores, ScoreScale::ceeb), 990, 1e-12);
-    EXPECT_NEAR(At(scores, ScoreScale::agct), 198, 1e-12);
-}
-
-TEST(RescaleScores, RawRowUsesTheConversionsMeanAndSD) {
-    const ScaleTable table(50, 10);
-    ScoreValues scores{};
-    At(scores, ScoreScale::raw) = 60;
-    RescaleScores(scores, table, ScoreScale::raw, ScoreScale::z, ScoreScale::agct);
-    const ScoreValues expected{60, 1, 60, 115, 71.06, 600, 120, 0};
-    EXPECT_EQ(scores, expected);
-}
-
-TEST(RescaleScores, ZeroRawSDGivesSignedInfinitiesOrNotANumber) {
-    const ScaleTable table(50, 0);
-    ScoreValues scores{};
-    At(scores, ScoreScale::raw) = 51;
-    RescaleScores(scores, table, ScoreScale::raw, ScoreScale::z, ScoreScale::agct);
-    EXPECT_EQ(At(scores, ScoreScale::ceeb), std::numeric_limits<double>::infinity());
-    At(scores, ScoreScale::raw) = 50;
-    RescaleScores(scores, table, ScoreScale::raw, ScoreScale::z, ScoreScale::agct);
-    EXPECT_TRUE(std::isnan(At(scores, ScoreScale::t)));
-}
-
 } // namespace
 } // namespace conversion
