@@ -8,12 +8,14 @@
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Window.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace framework {
 class Canvas;
 class Label;
+class Picture;
 class Timer;
 } // namespace framework
 
@@ -38,6 +40,8 @@ private:
     void Layout();
     void CreateControls();
     void CreateControls0();
+    void AddCanvas(std::string_view name, std::shared_ptr<framework::Picture> backdrop,
+                   const std::string& list);
     void HandOver();
 };
 
