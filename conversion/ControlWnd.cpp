@@ -1,0 +1,270 @@
+#include "conversion/ControlWnd.h"
+
+#include "conversion/ControlWndLayout.h"
+#include "conversion/core/Module1.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/ui/Canvas.h"
+#include "framework/ui/Delegates.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/Rectangle.h"
+#include "framework/ui/Runtime.h"
+#include "framework/ui/TextField.h"
+#include "shell/AboutWnd.h"
+#include "shell/DescriptionWnd.h"
+#include "shell/MenuItems.h"
+
+#include <algorithm>
+#include <array>
+
+using conversion::ControlKind;
+using conversion::ControlLayout;
+using framework::RuntimeCheckCast;
+using framework::RuntimeCreateDelegate;
+
+namespace {
+
+template <class T> T& ControlNamed(const framework::Window& window, std::string_view name) {
+    T* control = RuntimeCheckCast<T>(window.ControlByName(name));
+    if (control == nullptr) {
+        throw framework::NilObjectException("ControlWnd has no control " + std::string(name));
+    }
+    return *control;
+}
+
+// Each control's handled events, bound right after its list is applied.
+template <auto Method> void BindKeyDown(class ControlWnd& window, framework::Control& control) {
+    RuntimeCheckCast<framework::TextField>(&control)->BindKeyDown(
+        RuntimeCreateDelegate(&window, Method));
+}
+template <auto Method> void BindAction(class ControlWnd& window, framework::Control& control) {
+    RuntimeCheckCast<framework::PushButton>(&control)->BindAction(
+        RuntimeCreateDelegate(&window, Method));
+}
+template <auto Method> void BindMouseEnter(class ControlWnd& window, framework::Control& control) {
+    RuntimeCheckCast<framework::Canvas>(&control)->BindMouseEnter(
+        RuntimeCreateDelegate(&window, Method));
+}
+template <auto Method> void BindMouseDown(class ControlWnd& window, framework::Control& control) {
+    RuntimeCheckCast<framework::Canvas>(&control)->BindMouseDown(
+        RuntimeCreateDelegate(&window, Method));
+}
+
+struct EventBinding {
+    std::string_view control;
+    void (*bind)(class ControlWnd& window, framework::Control& control);
+};
+
+const std::array<EventBinding, 14> kEventBindings{{
+    {"rawFld", &BindKeyDown<&ControlWnd::rawFld_KeyDown>},
+    {"rawmeanFld", &BindKeyDown<&ControlWnd::rawmeanFld_KeyDown>},
+    {"rawsdFld", &BindKeyDown<&ControlWnd::rawsdFld_KeyDown>},
+    {"ClearBtn", &BindAction<&ControlWnd::ClearBtn_Action>},
+    {"zFld", &BindKeyDown<&ControlWnd::zFld_KeyDown>},
+    {"tFld", &BindKeyDown<&ControlWnd::tFld_KeyDown>},
+    {"wechslerFld", &BindKeyDown<&ControlWnd::wechslerFld_KeyDown>},
+    {"nceFld", &BindKeyDown<&ControlWnd::nceFld_KeyDown>},
+    {"greFld", &BindKeyDown<&ControlWnd::greFld_KeyDown>},
+    {"CalculateBtn", &BindAction<&ControlWnd::CalculateBtn_Action>},
+    {"Canvas1", &BindMouseEnter<&ControlWnd::Canvas1_MouseEnter>},
+    {"percentileFld", &BindKeyDown<&ControlWnd::percentileFld_KeyDown>},
+    {"Canvas2", &BindMouseDown<&ControlWnd::Canvas2_MouseDown>},
+    {"agctFld", &BindKeyDown<&ControlWnd::agctFld_KeyDown>},
+}};
+
+template <class T> void CreateControl(class ControlWnd& window, const ControlLayout& layout) {
+    const std::string name(layout.name);
+    window.AddControl(name, window.New<T>());
+    T* control = &ControlNamed<T>(window, name);
+    if constexpr (std::is_same_v<T, framework::Canvas>) {
+        control->SetBackdrop(layout.backdrop());
+        control = &ControlNamed<T>(window, name);
+    }
+    framework::SetProperties(*control, layout.list);
+    const auto binding =
+        std::find_if(kEventBindings.begin(), kEventBindings.end(),
+                     [&name](const EventBinding& row) { return row.control == name; });
+    if (binding != kEventBindings.end()) {
+        binding->bind(window, ControlNamed<T>(window, name));
+    }
+}
+
+void CreateControl(class ControlWnd& window, const ControlLayout& layout) {
+    switch (layout.kind) {
+    case ControlKind::Rectangle:
+        return CreateControl<framework::Rectangle>(window, layout);
+    case ControlKind::TextField:
+        return CreateControl<framework::TextField>(window, layout);
+    case ControlKind::Label:
+        return CreateControl<framework::Label>(window, layout);
+    case ControlKind::PushButton:
+        return CreateControl<framework::PushButton>(window, layout);
+    case ControlKind::Canvas:
+        return CreateControl<framework::Canvas>(window, layout);
+    }
+}
+
+// A menu-item accessor gives nullptr for an item the menu bar lacks.
+framework::MenuItem& Existing(const std::shared_ptr<framework::MenuItem>& item) {
+    if (item == nullptr) {
+        throw framework::NilObjectException("the menu bar lacks an item of the converter window");
+    }
+    return *item;
+}
+
+} // namespace
+
+class ControlWnd& ControlWnd() {
+    return framework::ImplicitInstance<class ControlWnd>();
+}
+
+ControlWnd::ControlWnd() : Window(std::string(kClassName), Events()) {}
+
+const framework::WindowEventTable& ControlWnd::Events() {
+    using framework::WindowEvent;
+    static const auto table =
+        framework::WindowEventTable()
+            .On(WindowEvent::Activate, &ControlWnd::Event_Activate)
+            .OnAddMenuHandlers(&ControlWnd::AddMenuHandlers)
+            .On(WindowEvent::Close, &ControlWnd::Event_Close)
+            .On(WindowEvent::CreateControls, &ControlWnd::CreateControls)
+            .On(WindowEvent::EnableMenuItems, &ControlWnd::Event_EnableMenuItems)
+            .On(WindowEvent::Layout, &ControlWnd::Layout);
+    return table;
+}
+
+void ControlWnd::Layout() {
+    framework::SetProperties(*this, conversion::ControlWndWindowList());
+}
+
+void ControlWnd::CreateControls() {
+    CreateControls0();
+}
+
+void ControlWnd::CreateControls0() {
+    for (const ControlLayout& layout : conversion::ControlWndControls()) {
+        CreateControl(*this, layout);
+    }
+}
+
+void ControlWnd::Canvas1_MouseEnter(framework::Canvas&) {}
+
+bool ControlWnd::Canvas2_MouseDown(framework::Canvas&, int, int) {
+    ::DescriptionWnd().Show();
+    return false;
+}
+
+void ControlWnd::AddMenuHandlers(framework::Window& window) {
+    auto& self = static_cast<class ControlWnd&>(window);
+    self.AddMenuHandler("DescriptionMenuItem",
+                        RuntimeCreateDelegate(&self, &ControlWnd::DescriptionMenuItem_Action));
+    self.AddMenuHandler("AboutWYB", RuntimeCreateDelegate(&self, &ControlWnd::AboutWYB_Action));
+}
+
+// Closing the converter window ends the program, whatever other windows are open.
+void ControlWnd::Event_Close() {
+    framework::Quit(0);
+}
+
+void ControlWnd::Event_Activate() {
+    ::AboutWnd().Hide();
+    Module1::dirty = "no";
+}
+
+void ControlWnd::Event_EnableMenuItems() {
+    Existing(ControlMenuItem()).SetEnabled(false);
+    Existing(DescriptionMenuItem()).SetEnabled(true);
+    Existing(AboutMenuItem()).SetEnabled(true);
+}
+
+bool ControlWnd::DescriptionMenuItem_Action() {
+    ::DescriptionWnd().Show();
+    return false;
+}
+
+bool ControlWnd::AboutWYB_Action() {
+    ::AboutWnd().Show();
+    return false;
+}
+
+framework::Rectangle& ControlWnd::Rectangle1() const {
+    return ControlNamed<framework::Rectangle>(*this, "Rectangle1");
+}
+framework::TextField& ControlWnd::rawFld() const {
+    return ControlNamed<framework::TextField>(*this, "rawFld");
+}
+framework::TextField& ControlWnd::rawmeanFld() const {
+    return ControlNamed<framework::TextField>(*this, "rawmeanFld");
+}
+framework::TextField& ControlWnd::rawsdFld() const {
+    return ControlNamed<framework::TextField>(*this, "rawsdFld");
+}
+framework::Label& ControlWnd::rawTxt() const {
+    return ControlNamed<framework::Label>(*this, "rawTxt");
+}
+framework::Label& ControlWnd::rawmeanTxt() const {
+    return ControlNamed<framework::Label>(*this, "rawmeanTxt");
+}
+framework::Label& ControlWnd::rawsdTxt() const {
+    return ControlNamed<framework::Label>(*this, "rawsdTxt");
+}
+framework::PushButton& ControlWnd::ClearBtn() const {
+    return ControlNamed<framework::PushButton>(*this, "ClearBtn");
+}
+framework::TextField& ControlWnd::zFld() const {
+    return ControlNamed<framework::TextField>(*this, "zFld");
+}
+framework::TextField& ControlWnd::tFld() const {
+    return ControlNamed<framework::TextField>(*this, "tFld");
+}
+framework::TextField& ControlWnd::wechslerFld() const {
+    return ControlNamed<framework::TextField>(*this, "wechslerFld");
+}
+framework::TextField& ControlWnd::nceFld() const {
+    return ControlNamed<framework::TextField>(*this, "nceFld");
+}
+framework::TextField& ControlWnd::greFld() const {
+    return ControlNamed<framework::TextField>(*this, "greFld");
+}
+framework::PushButton& ControlWnd::CalculateBtn() const {
+    return ControlNamed<framework::PushButton>(*this, "CalculateBtn");
+}
+framework::Canvas& ControlWnd::Canvas1() const {
+    return ControlNamed<framework::Canvas>(*this, "Canvas1");
+}
+framework::Label& ControlWnd::StaticText1() const {
+    return ControlNamed<framework::Label>(*this, "StaticText1");
+}
+framework::Label& ControlWnd::StaticText2() const {
+    return ControlNamed<framework::Label>(*this, "StaticText2");
+}
+framework::Label& ControlWnd::StaticText3() const {
+    return ControlNamed<framework::Label>(*this, "StaticText3");
+}
+framework::Label& ControlWnd::StaticText4() const {
+    return ControlNamed<framework::Label>(*this, "StaticText4");
+}
+framework::Label& ControlWnd::StaticText5() const {
+    return ControlNamed<framework::Label>(*this, "StaticText5");
+}
+framework::TextField& ControlWnd::percentileFld() const {
+    return ControlNamed<framework::TextField>(*this, "percentileFld");
+}
+framework::Label& ControlWnd::percentileTxt() const {
+    return ControlNamed<framework::Label>(*this, "percentileTxt");
+}
+framework::Canvas& ControlWnd::Canvas2() const {
+    return ControlNamed<framework::Canvas>(*this, "Canvas2");
+}
+framework::Label& ControlWnd::cTxt() const {
+    return ControlNamed<framework::Label>(*this, "cTxt");
+}
+framework::Label& ControlWnd::StaticText6() const {
+    return ControlNamed<framework::Label>(*this, "StaticText6");
+}
+framework::TextField& ControlWnd::agctFld() const {
+    return ControlNamed<framework::TextField>(*this, "agctFld");
+}
+framework::Label& ControlWnd::boundtext() const {
+    return ControlNamed<framework::Label>(*this, "boundtext");
+}
