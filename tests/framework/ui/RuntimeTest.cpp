@@ -3,6 +3,7 @@
 #include "framework/ui/Runtime.h"
 
 #include "DemoWnd.h"
+#include "framework/ui/Application.h"
 #include "tests/support/GuiTest.h"
 
 #include <QTest>
@@ -68,6 +69,43 @@ TEST_F(RuntimeTest, InitializersAndFinalizersRunInOrderOfRegistration) {
 
     EXPECT_EQ(*order, (std::vector<std::string>{"init 1", "init 2", "final 1", "final 2"}));
     EXPECT_EQ(framework::GetImplicitWindow("DemoWnd.DemoWnd"), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+class DemoApp : public framework::Application {
+public:
+    DemoApp() : Application(Events()) {}
+    int enableRuns = 0;
+
+private:
+    static const framework::ApplicationEventTable& Events() {
+        static const auto table = framework::ApplicationEventTable().On(
+            framework::ApplicationEvent::EnableMenuItems, &DemoApp::Event_EnableMenuItems);
+        return table;
+    }
+    void Event_EnableMenuItems() { ++enableRuns; }
+};
+
+TEST_F(RuntimeTest, RegisteredApplicationKeepsVersionDataAndRaisesItsEvents) {
+    auto app = std::make_unique<DemoApp>();
+    app->SetVersionData(3, 0, 0, 0, 3, "by its author", "Quorvane", "Quorvane");
+    framework::RuntimeRegisterAppObject(std::move(app));
+    auto* registered = framework::RuntimeCheckCast<DemoApp>(framework::GetAppObject());
+    ASSERT_NE(registered, nullptr);
+
+    EXPECT_EQ(registered->MajorVersion(), 3);
+    EXPECT_EQ(registered->StageCode(), 3);
+    EXPECT_EQ(registered->ShortVersion(), "Quorvane");
+    EXPECT_TRUE(registered->IsEventImplemented("EnableMenuItems"));
+    EXPECT_FALSE(registered->IsEventImplemented("Open"));
+    registered->RaiseEvent(framework::ApplicationEvent::EnableMenuItems);
+    EXPECT_EQ(registered->enableRuns, 1);
+
+    framework::RuntimePerformFinalizers();
+    EXPECT_EQ(framework::GetAppObject(), nullptr);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "tests/support/GuiTest.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -130,6 +132,35 @@ TEST_F(WindowTest, MouseDownReachesCanvasThenWindowEverywhereElse) {
               1);
     EXPECT_EQ(
         std::count(Journal().events.begin(), Journal().events.end(), "window MouseDown 221,51"), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowTest, FirstShowCentresTheWindowOnTheScreen) {
+    const QRect frame = DemoWnd().TopLevelWidget()->frameGeometry();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+
+    EXPECT_LE((frame.center() - screenCentre).manhattanLength(), 4);
+}
+
+TEST_F(WindowTest, TypeTwoIsFixedWithoutTitleBar) {
+    class DemoWnd& window = DemoWnd();
+    window.SetProperty("Type", std::int64_t{2});
+    window.SetProperty("Resizeable", true);
+
+    EXPECT_TRUE(window.TopLevelWidget()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window.TopLevelWidget()->minimumSize(), window.TopLevelWidget()->maximumSize());
+    EXPECT_TRUE(window.Visible());
+}
+
+TEST_F(WindowTest, UnknownPropertyOrWrongTypeIsRefused) {
+    EXPECT_THROW(DemoWnd().SetProperty("Caption", std::string("x")),
+                 framework::UnsupportedPropertyException);
+    EXPECT_THROW(DemoWnd().SetProperty("Width", true), framework::UnsupportedPropertyException);
+    EXPECT_THROW(DemoWnd().firstFld()->SetProperty("RunMode", std::int64_t{1}),
+                 framework::UnsupportedPropertyException);
 }
 
 } // namespace
