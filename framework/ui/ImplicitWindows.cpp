@@ -1,5 +1,6 @@
 #include "framework/ui/ImplicitWindows.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <algorithm>
 #include <map>
@@ -28,6 +29,16 @@ void DestroyClosedWindows() {
 Window* GetImplicitWindow(std::string_view className) {
     const auto found = LiveWindows().find(className);
     return found == LiveWindows().end() ? nullptr : found->second.get();
+}
+
+Window* FrontWindow() {
+    const QWidget* active = QApplication::activeWindow();
+    for (const auto& [className, window] : LiveWindows()) {
+        if (active != nullptr && window->TopLevelWidget() == active) {
+            return window.get();
+        }
+    }
+    return nullptr;
 }
 
 void ConstructImplicitWindow(std::unique_ptr<Window> window) {

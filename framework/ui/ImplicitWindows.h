@@ -21,6 +21,9 @@ namespace framework {
 // The live window of that class, or nullptr.
 Window* GetImplicitWindow(std::string_view className);
 
+// The live window that is active now, or nullptr: the window whose events enable the menus.
+Window* FrontWindow();
+
 // Takes a closed window out of the registry; it is destroyed once the current event is done.
 void RemoveImplicitWindow(Window& window);
 

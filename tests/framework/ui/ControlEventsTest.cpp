@@ -112,6 +112,7 @@ TEST_F(ControlEventsTest, SingleShotTimerFiresOnce) {
 
 TEST_F(ControlEventsTest, ActivationRaisesActivate) {
     EXPECT_TRUE(window_->IsActive());
+    EXPECT_EQ(framework::FrontWindow(), window_);
     EXPECT_GE(std::count(Journal().events.begin(), Journal().events.end(), "Activate"), 1);
 }
 
