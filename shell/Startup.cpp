@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "conversion/core/Module1.h"
+#include "framework/runtime/FileTypeRegistry.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Runtime.h"
@@ -21,16 +22,30 @@ namespace {
 // does not end as if all had gone well.
 constexpr int kFailedReportStatus = 1;
 
+void EmptyFileTypeGlobals() {
+    FileTypes::pAllFileTypes.clear();
+    FileTypes::pText = nullptr;
+    FileTypes::pUntitledType = nullptr;
+}
+
+// The declared types belong to this run: they go when it ends, so that a runtime started again in
+// the same process declares each of them once more rather than twice.
+void WithdrawFileTypes() {
+    for (const auto& type : FileTypes::pAllFileTypes) {
+        framework::WithdrawFileType(type->Name());
+    }
+    EmptyFileTypeGlobals();
+}
+
 // The program's globals start from these values in every run of the runtime. They are
 // registered once per process: a second registration would run each of them twice.
-void AddInitializers() {
+void AddInitializersAndFinalizers() {
     static std::once_flag added;
     std::call_once(added, [] {
         framework::RuntimeAddInitializer([] { Module1::dirty = ""; });
-        framework::RuntimeAddInitializer([] { FileTypes::pAllFileTypes.clear(); });
-        framework::RuntimeAddInitializer([] { FileTypes::pText = nullptr; });
-        framework::RuntimeAddInitializer([] { FileTypes::pUntitledType = nullptr; });
+        framework::RuntimeAddInitializer(EmptyFileTypeGlobals);
         framework::RuntimeAddInitializer([] { Menu::implicitInstance = nullptr; });
+        framework::RuntimeAddFinalizer(WithdrawFileTypes);
     });
 }
 
@@ -50,7 +65,7 @@ int RunProgram(int& argc, char** argv) {
 
 void StartRuntime(int& argc, char** argv) {
     framework::RuntimeInit(argc, argv);
-    AddInitializers();
+    AddInitializersAndFinalizers();
     framework::RuntimePerformInitializers();
 }
 
