@@ -17,6 +17,17 @@ void ChangeFont(QWidget& widget, const std::function<void(QFont&)>& change) {
     widget.setFont(font);
 }
 
+// The layouts' boxes were measured for the macOS system font. Elsewhere the usual default sans
+// (DejaVu Sans) runs about a seventh wider and clips captions such as "raw score mean" in their
+// 100-point boxes, so the fonts with Helvetica's widths come first there.
+QStringList SystemFontFamilies() {
+#ifdef Q_OS_MACOS
+    return QApplication::font().families();
+#else
+    return QStringList{"Helvetica", "Arial", "Liberation Sans"} + QApplication::font().families();
+#endif
+}
+
 } // namespace
 
 QColor ToQColor(Color color) {
@@ -43,8 +54,8 @@ void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color) {
 void SetFontName(QWidget& widget, const std::string& name) {
     ChangeFont(widget, [&name](QFont& font) {
         if (name.empty() || name == kSystemFontName) {
-            font.setFamilies(QApplication::font().families());
-            font.setStyleHint(QFont::AnyStyle);
+            font.setFamilies(SystemFontFamilies());
+            font.setStyleHint(QFont::SansSerif);
             return;
         }
         font.setFamilies({QString::fromStdString(name)});

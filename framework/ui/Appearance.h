@@ -2,8 +2,9 @@
 
 // How the layout's words become what Qt draws, each decided here once: colour words are
 // 0x00RRGGBB; one layout point is one device-independent pixel, so font sizes are pixel sizes
-// and size 0 is the application's default; the font name "System" is the application's default
-// family; text alignment 0 is the default (left), 1 left, 2 centre, 3 right.
+// and size 0 is the application's default; the font name "System" is the macOS system font, and
+// elsewhere a sans of Helvetica's widths, which the layouts were measured for; text alignment 0 is
+// the default (left), 1 left, 2 centre, 3 right.
 
 #include "framework/properties/PropertyList.h"
 
