@@ -1,0 +1,107 @@
+// Calculate from typed keys to the written results, and the window's own events: Return,
+// activation, closing, the info picture and the menu handlers.
+
+#include "ConverterWindowTest.h"
+#include "framework/ui/Canvas.h"
+#include "framework/ui/Runtime.h"
+#include "shell/AboutWnd.h"
+#include "shell/DescriptionWnd.h"
+
+#include <QTimer>
+
+namespace {
+
+using EventsTest = ConverterWindowTest;
+
+void TypeRawScores(class ControlWnd& window) {
+    QTest::keyClicks(window.rawFld().Widget(), "60");
+    QTest::keyClick(window.rawFld().Widget(), Qt::Key_Tab);
+    QTest::keyClicks(window.rawmeanFld().Widget(), "50");
+    QTest::keyClick(window.rawmeanFld().Widget(), Qt::Key_Tab);
+    QTest::keyClicks(window.rawsdFld().Widget(), "10");
+}
+
+const std::vector<std::string> kResultsOfRaw60 = {"+1.0", "60", "115", "71", "600", "120", "84"};
+
+TEST_F(EventsTest, CalculateConvertsTheTypedRawScore) {
+    TypeRawScores(w());
+    Click(w().CalculateBtn());
+
+    EXPECT_EQ(Results(), kResultsOfRaw60);
+    EXPECT_EQ(w().rawFld().Text(), "60");
+    EXPECT_FALSE(w().boundtext().Visible());
+    EXPECT_EQ(Module1::dirty, "yes");
+}
+
+TEST_F(EventsTest, ReturnPressesCalculate) {
+    EXPECT_EQ(w().DefaultButton(), &w().CalculateBtn());
+    TypeRawScores(w());
+    Press(w().rawsdFld(), Qt::Key_Return);
+
+    EXPECT_EQ(Results(), kResultsOfRaw60);
+    EXPECT_EQ(w().rawsdFld().Text(), "10");
+}
+
+TEST_F(EventsTest, APulledPercentileIsMarkedAndShowsTheNote) {
+    Type(w().tFld(), "99");
+    Click(w().CalculateBtn());
+
+    EXPECT_EQ(Results(),
+              (std::vector<std::string>{"+4.9", "99", "174", "99*", "800*", "198", "99*"}));
+    EXPECT_TRUE(w().boundtext().Visible());
+    EXPECT_EQ(w().boundtext().Value(), "* limited to 1 to 99");
+}
+
+TEST_F(EventsTest, AScoreOutOfRangeIsReportedAndTakesTheFocus) {
+    Type(w().tFld(), "100");
+    w().rawFld().SetFocus();
+    Click(w().CalculateBtn());
+
+    EXPECT_EQ(TakeMessages(), std::vector<std::string>{"T scores must range from 1 to 99."});
+    EXPECT_TRUE(w().tFld().HasFocus());
+    EXPECT_EQ(w().zFld().Text(), "");
+    EXPECT_EQ(Module1::dirty, "");
+}
+
+TEST_F(EventsTest, ActivationHidesTheAboutWindowAndEndsTheCalculatedState) {
+    EXPECT_FALSE(AboutWnd().Visible());
+    Module1::dirty = "yes";
+    EXPECT_FALSE(w().AboutWYB_Action());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(AboutWnd().TopLevelWidget()));
+
+    w().Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w().TopLevelWidget()));
+    EXPECT_FALSE(AboutWnd().Visible());
+    EXPECT_EQ(Module1::dirty, "no");
+}
+
+TEST_F(EventsTest, TheInfoPictureAndTheDescriptionItemShowOneDescriptionWindow) {
+    ASSERT_NE(w().BoundMenuHandlers().Find("DescriptionMenuItem"), nullptr);
+    ASSERT_NE(w().BoundMenuHandlers().Find("AboutWYB"), nullptr);
+    QTest::mouseClick(w().Canvas2().Widget(), Qt::LeftButton);
+    class DescriptionWnd& shown = DescriptionWnd();
+    EXPECT_TRUE(shown.Visible());
+
+    EXPECT_FALSE((*w().BoundMenuHandlers().Find("DescriptionMenuItem"))());
+    EXPECT_EQ(&DescriptionWnd(), &shown);
+}
+
+TEST_F(EventsTest, ClosingTheWindowQuitsWithZero) {
+    int argc = 1;
+    char name[] = "quorvane";
+    char* argv[] = {name, nullptr};
+    framework::RuntimeInit(argc, argv);
+    // Ends a loop that closing failed to end, with a status that tells.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { framework::Quit(99); });
+    guard.start(5000);
+
+    framework::RunFrameworkInitialization([] { ControlWnd().Close(); });
+    framework::RuntimeRun();
+
+    EXPECT_EQ(framework::RuntimeExit(), 0);
+    EXPECT_EQ(framework::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
+}
+
+} // namespace
