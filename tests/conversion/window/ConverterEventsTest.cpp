@@ -2,10 +2,14 @@
 // activation, closing, the info picture and the menu handlers.
 
 #include "ConverterWindowTest.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Runtime.h"
 #include "shell/AboutWnd.h"
 #include "shell/DescriptionWnd.h"
+#include "shell/MenuItems.h"
+#include "shell/Startup.h"
 
 #include <QTimer>
 
@@ -102,6 +106,41 @@ TEST_F(EventsTest, ClosingTheWindowQuitsWithZero) {
 
     EXPECT_EQ(framework::RuntimeExit(), 0);
     EXPECT_EQ(framework::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EventsTest, InFrontTheWindowDisablesItsOwnItemAndEnablesTheOtherWindows) {
+    NewAppInstance();
+    const std::shared_ptr<framework::MenuItem> items[] = {ControlMenuItem(), DescriptionMenuItem(),
+                                                          AboutMenuItem()};
+    framework::ReleaseAppObject();
+    items[0]->SetEnabled(true);
+    items[1]->SetEnabled(false);
+    items[2]->SetEnabled(false);
+
+    EXPECT_THROW(w().RaiseEvent(framework::WindowEvent::EnableMenuItems),
+                 framework::NilObjectException);
+    EXPECT_TRUE(items[0]->Enabled());
+
+    NewAppInstance();
+    w().RaiseEvent(framework::WindowEvent::EnableMenuItems);
+    framework::ReleaseAppObject();
+    EXPECT_FALSE(items[0]->Enabled());
+    EXPECT_TRUE(items[1]->Enabled());
+    EXPECT_TRUE(items[2]->Enabled());
+}
+
+TEST_F(EventsTest, TheClassAnswersForTheSixEventsItHandles) {
+    for (const char* handled :
+         {"Activate", "AddMenuHandlers", "Close", "CreateControls", "EnableMenuItems", "Layout"}) {
+        EXPECT_TRUE(w().IsEventImplemented(handled)) << handled;
+    }
+    for (const char* unhandled : {"Open", "KeyDown", "MouseDown"}) {
+        EXPECT_FALSE(w().IsEventImplemented(unhandled)) << unhandled;
+    }
 }
 
 } // namespace
