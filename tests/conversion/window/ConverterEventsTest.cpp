@@ -25,25 +25,16 @@ void TypeRawScores(class ControlWnd& window) {
     QTest::keyClicks(window.rawsdFld().Widget(), "10");
 }
 
-const std::vector<std::string> kResultsOfRaw60 = {"+1.0", "60", "115", "71", "600", "120", "84"};
-
-TEST_F(EventsTest, CalculateConvertsTheTypedRawScore) {
-    TypeRawScores(w());
-    Click(w().CalculateBtn());
-
-    EXPECT_EQ(Results(), kResultsOfRaw60);
-    EXPECT_EQ(w().rawFld().Text(), "60");
-    EXPECT_FALSE(w().boundtext().Visible());
-    EXPECT_EQ(Module1::dirty, "yes");
-}
-
-TEST_F(EventsTest, ReturnPressesCalculate) {
+// Return in a field presses the default button, Calculate, the last button made default.
+TEST_F(EventsTest, ReturnCalculatesFromTheTypedRawScore) {
     EXPECT_EQ(w().DefaultButton(), &w().CalculateBtn());
     TypeRawScores(w());
     Press(w().rawsdFld(), Qt::Key_Return);
 
-    EXPECT_EQ(Results(), kResultsOfRaw60);
+    EXPECT_EQ(Results(), (std::vector<std::string>{"+1.0", "60", "115", "71", "600", "120", "84"}));
     EXPECT_EQ(w().rawsdFld().Text(), "10");
+    EXPECT_FALSE(w().boundtext().Visible());
+    EXPECT_EQ(Module1::dirty, "yes");
 }
 
 TEST_F(EventsTest, APulledPercentileIsMarkedAndShowsTheNote) {
@@ -131,16 +122,6 @@ TEST_F(EventsTest, InFrontTheWindowDisablesItsOwnItemAndEnablesTheOtherWindows) 
     EXPECT_FALSE(items[0]->Enabled());
     EXPECT_TRUE(items[1]->Enabled());
     EXPECT_TRUE(items[2]->Enabled());
-}
-
-TEST_F(EventsTest, TheClassAnswersForTheSixEventsItHandles) {
-    for (const char* handled :
-         {"Activate", "AddMenuHandlers", "Close", "CreateControls", "EnableMenuItems", "Layout"}) {
-        EXPECT_TRUE(w().IsEventImplemented(handled)) << handled;
-    }
-    for (const char* unhandled : {"Open", "KeyDown", "MouseDown"}) {
-        EXPECT_FALSE(w().IsEventImplemented(unhandled)) << unhandled;
-    }
 }
 
 } // namespace
