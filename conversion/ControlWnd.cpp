@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 
 using conversion::ControlKind;
 using conversion::ControlLayout;
