@@ -1,5 +1,7 @@
 #include "framework/ui/Application.h"
 
+#include "framework/ui/MenuBarPresenter.h"
+
 #include <utility>
 
 namespace framework {
@@ -52,6 +54,9 @@ bool Application::SupportsHiDPI() {
 
 void Application::SetMenuBar(std::shared_ptr<framework::MenuBar> menuBar) {
     menuBar_ = std::move(menuBar);
+    if (GetAppObject() == this) {
+        ShowApplicationMenuBar();
+    }
 }
 
 void Application::AddMenuHandler(std::string itemName, MenuHandler handler) {
@@ -69,6 +74,7 @@ void Application::RaiseEvent(ApplicationEvent event) {
 
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app) {
     RegisteredApp() = std::move(app);
+    ShowApplicationMenuBar();
 }
 
 Application* GetAppObject() {
@@ -77,6 +83,7 @@ Application* GetAppObject() {
 
 void ReleaseAppObject() {
     RegisteredApp().reset();
+    ShowApplicationMenuBar();
 }
 
 } // namespace framework

@@ -1,7 +1,9 @@
 #include "framework/ui/ImplicitWindows.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -24,6 +26,21 @@ void DestroyClosedWindows() {
     ClosedWindows().clear();
 }
 
+// Top-level widgets, the most recently activated first; a destroyed window's entry lapses.
+std::vector<QPointer<QWidget>>& ActivationOrder() {
+    static std::vector<QPointer<QWidget>> order;
+    return order;
+}
+
+Window* LiveWindowOf(const QWidget* widget) {
+    for (const auto& [className, window] : LiveWindows()) {
+        if (widget != nullptr && window->TopLevelWidget() == widget) {
+            return window.get();
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Window* GetImplicitWindow(std::string_view className) {
@@ -33,12 +50,24 @@ Window* GetImplicitWindow(std::string_view className) {
 
 Window* FrontWindow() {
     const QWidget* active = QApplication::activeWindow();
-    for (const auto& [className, window] : LiveWindows()) {
-        if (active != nullptr && window->TopLevelWidget() == active) {
-            return window.get();
+    if (Window* window = LiveWindowOf(active)) {
+        return window;
+    }
+    for (const auto& widget : ActivationOrder()) {
+        Window* window = LiveWindowOf(widget);
+        if (window != nullptr && window->Visible()) {
+            return window;
         }
     }
     return nullptr;
+}
+
+void NoteWindowActivated(Window& window) {
+    auto& order = ActivationOrder();
+    std::erase_if(order, [&window](const QPointer<QWidget>& widget) {
+        return widget.isNull() || widget == window.TopLevelWidget();
+    });
+    order.insert(order.begin(), window.TopLevelWidget());
 }
 
 void ConstructImplicitWindow(std::unique_ptr<Window> window) {

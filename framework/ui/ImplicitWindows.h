@@ -21,8 +21,12 @@ namespace framework {
 // The live window of that class, or nullptr.
 Window* GetImplicitWindow(std::string_view className);
 
-// The live window that is active now, or nullptr: the window whose events enable the menus.
+// The window whose events enable the menus: the live window that is active now or, when none
+// is, the visible one activated last; nullptr when no live window is visible.
 Window* FrontWindow();
+
+// Keeps the order in which windows were last activated, for FrontWindow.
+void NoteWindowActivated(Window& window);
 
 // Takes a closed window out of the registry; it is destroyed once the current event is done.
 void RemoveImplicitWindow(Window& window);

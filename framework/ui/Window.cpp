@@ -2,6 +2,7 @@
 
 #include "framework/ui/Appearance.h"
 #include "framework/ui/Control.h"
+#include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TabOrder.h"
 #include "framework/ui/WindowWidget.h"
@@ -32,6 +33,8 @@ void Window::Construct() {
     constructing_ = true;
     try {
         events_.Raise(*this, WindowEvent::Layout);
+        // The list has set the window's kind, which decides whether it carries the menu bar.
+        AttachMenuBar(*this);
         events_.Raise(*this, WindowEvent::CreateControls);
         events_.Raise(*this, WindowEvent::AddMenuHandlers);
         events_.Raise(*this, WindowEvent::Open);

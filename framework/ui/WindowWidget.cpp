@@ -26,6 +26,7 @@ void WindowWidget::SetMenuBar(QWidget* menuBar) {
 
 bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
+        NoteWindowActivated(window_);
         CallHandler([this] { window_.RaiseEvent(WindowEvent::Activate); });
     }
     return QWidget::event(event);

@@ -29,6 +29,7 @@ public:
     explicit WindowWidget(Window& window);
 
     ContentWidget& Content() const { return *content_; }
+    Window& OwnerWindow() const { return window_; }
     void SetMenuBar(QWidget* menuBar);
 
 protected:
