@@ -18,22 +18,28 @@ cmake --build "$build" --parallel "$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
+# One line: what broke, on which input, and where the whole report is.
+report_failure() {
+    local name=$1 stage=$2 log=$3
+    local cause input
+    cause=$(grep -m1 -E 'property failed|ERROR: |runtime error' "$log" || echo "exit without a report")
+    input=$(grep -o -E 'Test unit written to [^ ]+|^Running: [^ ]+' "$log" | tail -1 | awk '{print $NF}')
+    echo "fuzz $name: FAILED $stage: $cause; input ${input:-unknown}; log $log"
+}
+
 # Runs one program: every seed once, then fuzzing from the seeds and what earlier runs kept.
 fuzz_one() {
     local name=$1
     local program=$build/bin/fuzz_$name seeds=tests/fuzz/corpus/$name
     local log=$build/logs/$name.log findings=$build/findings/$name/
     mkdir -p "$build/corpus/$name" "$findings"
-    if ! "$program" -runs=0 "$seeds"/* >"$build/logs/$name.replay.log" 2>&1; then
-        echo "fuzz $name: FAILED replaying the seeds, see $build/logs/$name.replay.log"
+    if ! "$program" -runs=0 "$seeds"/* >"$log.replay" 2>&1; then
+        report_failure "$name" "replaying the seeds" "$log.replay"
         return 1
     fi
     if ! "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$findings" "$build/corpus/$name" "$seeds" >"$log" 2>&1; then
-        local input
-        input=$(grep -o "Test unit written to [^ ]*" "$log" | tail -1 | cut -d' ' -f5)
-        echo "fuzz $name: FAILED: $(grep -m1 -E 'property failed|ERROR: |runtime error' "$log")" \
-            "input ${input:-?}, log $log"
+        report_failure "$name" "fuzzing" "$log"
         return 1
     fi
     local runs
