@@ -31,29 +31,44 @@ LeadByte ReadLead(unsigned char byte) {
     return {0, byte};
 }
 
+// The length of the well-formed sequence at the front of the text, or 0 where the front byte
+// does not start one: such a byte stands for itself.
+int SequenceLength(std::string_view text) {
+    const LeadByte lead = ReadLead(static_cast<unsigned char>(text.front()));
+    if (lead.length == 0 || static_cast<std::size_t>(lead.length) > text.size()) {
+        return 0;
+    }
+    for (int i = 1; i < lead.length; ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]))) {
+            return 0;
+        }
+    }
+    return lead.length;
+}
+
 } // namespace
 
 std::int64_t Len(std::string_view text) {
-    return std::count_if(text.begin(), text.end(),
-                         [](char c) { return !IsContinuation(static_cast<unsigned char>(c)); });
+    std::int64_t characters = 0;
+    while (!text.empty()) {
+        text.remove_prefix(static_cast<std::size_t>(std::max(SequenceLength(text), 1)));
+        ++characters;
+    }
+    return characters;
 }
 
 std::int64_t Asc(std::string_view text) {
     if (text.empty()) {
         return 0;
     }
+    const int length = SequenceLength(text);
     const auto first = static_cast<unsigned char>(text.front());
-    const LeadByte lead = ReadLead(first);
-    if (lead.length == 0 || static_cast<std::size_t>(lead.length) > text.size()) {
+    if (length == 0) {
         return first;
     }
-    std::int64_t code = lead.bits;
-    for (int i = 1; i < lead.length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-        if (!IsContinuation(byte)) {
-            return first;
-        }
-        code = (code << 6) | (byte & 0x3F);
+    std::int64_t code = ReadLead(first).bits;
+    for (int i = 1; i < length; ++i) {
+        code = (code << 6) | (static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) & 0x3F);
     }
     return code;
 }

@@ -14,6 +14,13 @@ TEST(TextCharacters, LenCountsCharactersNotBytes) {
                   "5"),
               2);                          // "€5"
     EXPECT_EQ(Len("\xF0\x9F\x98\x80"), 1); // one emoji, four bytes
+    // A byte that starts no well-formed sequence stands for itself, as Asc reads it, so a
+    // field holding only such bytes is not empty.
+    EXPECT_EQ(Len("\x80"), 1);
+    EXPECT_EQ(Len("\xC3"
+                  "A"),
+              2);
+    EXPECT_EQ(Len("\xE2\x82"), 2);
 }
 
 TEST(TextCharacters, AscGivesTheFirstCharactersCode) {
