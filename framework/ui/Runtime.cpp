@@ -2,6 +2,7 @@
 
 #include "framework/ui/Application.h"
 #include "framework/ui/Dialogs.h"
+#include "framework/ui/FirstFrameLog.h"
 #include "framework/ui/ImplicitWindows.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ std::string Describe(std::exception_ptr exception) {
 void RuntimeInit(int& argc, char** argv) {
     if (QApplication::instance() == nullptr) {
         OwnApplication() = std::make_unique<QApplication>(argc, argv);
+        InstallFirstFrameLogIfAsked();
     }
     // The program ends by Quit or its quit item, not when its last window closes: the About
     // window hides between the splash and the converter window.
