@@ -143,12 +143,8 @@ private:
     }
     void CreateControls() {
         AddControl("entryFld", New<framework::TextField>());
-        framework::SetProperties(entryFld(), framework::EncodePropertyList({
-                                                 {"Left", std::int64_t{20}},
-                                                 {"Top", std::int64_t{30}},
-                                                 {"Width", std::int64_t{120}},
-                                                 {"Height", std::int64_t{22}},
-                                             }));
+        entryFld().SetLeft(20);
+        entryFld().SetTop(30);
         entryFld().BindKeyDown([](framework::TextField&, const std::string& key) {
             Journal().keys.push_back(key);
             return !std::isdigit(static_cast<unsigned char>(key[0]));
@@ -246,19 +242,15 @@ TEST_F(MenuBarTest, DocumentWindowShowsTheBarAboveItsContent) {
     EXPECT_EQ(BarOf(Front<3>()), nullptr);
 }
 
-TEST_F(MenuBarTest, BarSetAfterTheWindowIsBuiltStillReachesIt) {
+TEST_F(MenuBarTest, BarSetAfterTheWindowIsBuiltReplacesTheOneShown) {
     framework::GetAppObject()->SetMenuBar(nullptr);
     auto& window = Front<1>();
     EXPECT_EQ(BarOf(window), nullptr);
-    framework::GetAppObject()->SetMenuBar(DemoBar());
-    QMenuBar* first = BarOf(window);
-    ASSERT_NE(first, nullptr);
+    for (int set = 0; set < 2; ++set) {
+        framework::GetAppObject()->SetMenuBar(DemoBar());
+        EXPECT_EQ(window.TopLevelWidget()->findChildren<QMenuBar*>().size(), 1);
+    }
     EXPECT_EQ(window.Content()->size(), QSize(240, 120));
-
-    // A new bar takes the old one's place, menus and all.
-    framework::GetAppObject()->SetMenuBar(DemoBar());
-    EXPECT_EQ(window.TopLevelWidget()->findChildren<QMenuBar*>().size(), 1);
-    EXPECT_NE(BarOf(window), first);
 }
 
 TEST_F(MenuBarTest, OpeningAMenuEnablesWhatTheFrontWindowAndApplicationOwn) {
@@ -316,7 +308,10 @@ TEST_F(MenuBarTest, QuitItemEndsTheLoopWithStatusZeroFromAnyWindow) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         framework::RunFrameworkInitialization(
             [window] { QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier); });
-        QTimer::singleShot(2000, [] { framework::Quit(7); });
+        // Ends a loop that the quit item failed to end, and dies with this pass.
+        QTimer fallback;
+        QObject::connect(&fallback, &QTimer::timeout, [] { framework::Quit(7); });
+        fallback.start(2000);
         framework::RuntimeRun();
         EXPECT_EQ(framework::RuntimeExit(), 0);
     }
