@@ -2,16 +2,40 @@
 
 #include "framework/ui/Appearance.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <memory>
 
 namespace framework {
 namespace {
 
 QString FromCarriageReturns(const std::string& text) {
     return QString::fromStdString(text).replace(QChar('\r'), QChar('\n'));
+}
+
+// On screen a layout point is a pixel: the area's font has a pixel size and its tab stops are
+// pixels apart. On paper both are points. A point size prints true, while Qt takes tab stops as
+// pixels of the screen and scales them to the printer's resolution.
+std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& text) {
+    std::unique_ptr<QTextDocument> copy(text.clone());
+    QFont font = copy->defaultFont();
+    if (font.pixelSize() > 0) {
+        font.setPointSizeF(font.pixelSize());
+        copy->setDefaultFont(font);
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        constexpr double kPointsPerInch = 72.0;
+        QTextOption option = copy->defaultTextOption();
+        option.setTabStopDistance(option.tabStopDistance() *
+                                  std::round(screen->logicalDotsPerInchY()) / kPointsPerInch);
+        copy->setDefaultTextOption(option);
+    }
+    return copy;
 }
 
 } // namespace
@@ -120,7 +144,7 @@ void TextArea::SetHasHorizontalScrollbar(bool has) {
 }
 
 StyledTextPrinter TextArea::styledTextPrinter(Graphics& graphics, double width) const {
-    return StyledTextPrinter(graphics, *Edit().document(), width);
+    return StyledTextPrinter(graphics, *PaperCopy(*Edit().document()), width);
 }
 
 void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
