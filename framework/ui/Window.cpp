@@ -204,6 +204,7 @@ void Window::ApplyWindowFlags() {
     }
     const bool wasVisible = widget_->isVisible();
     widget_->setWindowFlags(flags);
+    widget_->SetEdge(type_ == 2);
     if (wasVisible) {
         widget_->show();
     }

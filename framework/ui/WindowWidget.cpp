@@ -1,5 +1,6 @@
 #include "framework/ui/WindowWidget.h"
 
+#include "framework/ui/Appearance.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Keys.h"
 #include "framework/ui/PushButton.h"
@@ -18,6 +19,13 @@ WindowWidget::WindowWidget(Window& window)
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(content_);
+}
+
+void WindowWidget::SetEdge(bool edged) {
+    const int edge = edged ? 1 : 0;
+    layout_->setContentsMargins(edge, edge, edge, edge);
+    SetPaletteColor(*this, QPalette::Window, Color{0x007F7F7F});
+    setAutoFillBackground(edged);
 }
 
 void WindowWidget::SetMenuBar(QWidget* menuBar) {

@@ -31,6 +31,9 @@ public:
     ContentWidget& Content() const { return *content_; }
     Window& OwnerWindow() const { return window_; }
     void SetMenuBar(QWidget* menuBar);
+    // A one-point grey edge around the content, for a window that has no frame of its own: on
+    // a white window behind it, a white frameless box would otherwise melt into it.
+    void SetEdge(bool edged);
 
 protected:
     bool event(QEvent* event) override;

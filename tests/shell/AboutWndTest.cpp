@@ -14,6 +14,7 @@
 #include "tests/shell/StartupFixture.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -33,6 +34,9 @@ TEST_F(AboutWndTest, SplashIsAFixedTitlelessWindowWithCentredPicturesAndOneLine)
     class AboutWnd& about = AboutWnd();
     EXPECT_TRUE(about.TopLevelWidget()->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(about.TopLevelWidget()->minimumSize(), about.TopLevelWidget()->maximumSize());
+    const QImage shot = about.TopLevelWidget()->grab().toImage();
+    EXPECT_NE(shot.pixelColor(0, 0), QColor(Qt::white)) << "an edge sets it off a white window";
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() - 2), QColor(Qt::white));
     for (const framework::Canvas* canvas : {&about.Canvas1(), &about.Canvas2()}) {
         EXPECT_LE(std::abs(canvas->Left() * 2 + canvas->Width() - about.Width()), 2);
         EXPECT_NE(canvas->Backdrop(), nullptr) << canvas->Name();
