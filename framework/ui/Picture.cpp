@@ -3,6 +3,8 @@
 #include "framework/ui/ResourcesFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <utility>
 
 namespace framework {
@@ -11,7 +13,13 @@ Picture::Picture(QImage image) : image_(std::move(image)) {}
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
     const std::string path = ResourcePath(fileName).string();
-    QImage image(QFile::decodeName(path.c_str()));
+    // Read by the file's own suffix: left to guess, the reader would first load every image
+    // format plugin installed to ask each whether it reads that format, which costs start-up
+    // several milliseconds before the splash can show.
+    QImageReader reader(QFile::decodeName(path.c_str()));
+    reader.setAutoDetectImageFormat(false);
+    reader.setFormat(QFileInfo(reader.fileName()).suffix().toLatin1());
+    const QImage image = reader.read();
     if (image.isNull()) {
         return nullptr;
     }
