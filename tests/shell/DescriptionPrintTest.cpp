@@ -15,7 +15,8 @@ protected:
     // Chooses "Print" with the description window in front and reads back what it printed.
     std::vector<PdfPage> PrintedPages() {
         const std::string pdf = PrintIntoPdf();
-        EXPECT_FALSE(Choose("Print", Opened()));
+        Opened();
+        EXPECT_FALSE(framework::ChooseMenuItem("Print"));
         EXPECT_EQ(PrinterDialogCount(), 1);
         return guitest::ReadPdf(pdf);
     }
@@ -91,7 +92,8 @@ TEST_F(DescriptionPrintTest, CancelledDialogPrintsAndShowsNothing) {
     const std::string pdf = PrintIntoPdf();
     CancelPrinterDialogs();
 
-    EXPECT_FALSE(Choose("Print", Opened()));
+    Opened();
+    EXPECT_FALSE(framework::ChooseMenuItem("Print"));
 
     EXPECT_EQ(PrinterDialogCount(), 1);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf)));

@@ -44,8 +44,7 @@ TEST_F(DescriptionWndTest, InfoPictureThenMenuItemGiveOneWindowInFront) {
 
     converter.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(converter.TopLevelWidget()));
-    converter.RaiseEvent(framework::WindowEvent::EnableMenuItems);
-    EXPECT_FALSE(Choose(*DescriptionMenuItem(), converter));
+    EXPECT_FALSE(framework::ChooseMenuItem("DescriptionMenuItem"));
 
     EXPECT_EQ(framework::GetImplicitWindow(DescriptionWnd::kClassName), first);
     EXPECT_TRUE(QTest::qWaitForWindowActive(first->TopLevelWidget()));
@@ -128,12 +127,14 @@ TEST_F(DescriptionWndTest, EnablesControlAndAboutWhoseHandlersShowTheirWindows) 
         EXPECT_EQ(DescriptionMenuItem()->Enabled(), description) << "left as it was";
     }
 
-    EXPECT_FALSE(Choose(*ControlMenuItem(), window));
+    EXPECT_FALSE(framework::ChooseMenuItem("ControlMenuItem"));
     auto* converter = framework::GetImplicitWindow(ControlWnd::kClassName);
     ASSERT_NE(converter, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowActive(converter->TopLevelWidget()));
 
-    EXPECT_FALSE(Choose(*AboutMenuItem(), window));
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
+    EXPECT_FALSE(framework::ChooseMenuItem("AboutMenuItem"));
     EXPECT_TRUE(AboutWnd().Visible());
 }
 

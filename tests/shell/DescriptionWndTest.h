@@ -4,9 +4,9 @@
 // menu bar and the About window that start-up leaves behind, so the window's menu items and
 // handlers work as they do in the running program. Each test ends with every window gone.
 
-#include "framework/menus/MenuCommands.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/Timer.h"
 #include "shell/AboutWnd.h"
@@ -41,18 +41,6 @@ protected:
         window.Show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
         return window;
-    }
-
-    // A choice of the item with the window in front, sent on as the framework sends it.
-    static bool Choose(const framework::MenuItem& item, const framework::Window& front) {
-        return framework::DispatchMenuChoice(item, &front.BoundMenuHandlers(), nullptr,
-                                             [] { ADD_FAILURE() << "the choice quit"; });
-    }
-    // The same for an item of that name that the menu bar need not hold.
-    static bool Choose(const std::string& itemName, const framework::Window& front) {
-        const auto item = framework::NewMenuItem(framework::MenuItemKind::Item);
-        item->SetName(itemName);
-        return Choose(*item, front);
     }
 
     static void TypeAtStart(framework::TextArea& area, const char* keys) {
