@@ -8,19 +8,16 @@
 #include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
 #include "framework/ui/ImplicitWindows.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
 #include "framework/ui/Timer.h"
 #include "shell/AboutWnd.h"
-#include "shell/DescriptionWnd.h"
 #include "shell/Startup.h"
 #include "tests/shell/RandomUseActions.h"
+#include "tests/shell/RandomUseWatch.h"
 #include "tests/support/GuiTest.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QtGlobal>
-#include <algorithm>
 #include <deque>
 #include <iostream>
 #include <sstream>
@@ -28,166 +25,12 @@
 namespace {
 
 using randomuse::Action;
-using randomuse::ConverterField;
-using randomuse::kFieldCount;
-using randomuse::kFieldNames;
+using randomuse::FormState;
+using randomuse::FormWatch;
 
 constexpr std::uint32_t kSeed = 20250117;
 constexpr int kActions = 100000;
 constexpr std::size_t kLogLength = 20;
-
-// What may have reached a field since it was last empty.
-enum class Source { Typed, Computed, Unfiltered };
-
-constexpr std::string_view kDigits = "0123456789";
-// Besides digits, the characters each field's key filter lets in, in field order.
-constexpr std::array<std::string_view, kFieldCount> kExtraKeys{".", ".", ".", ".-", "",
-                                                               "",  "",  "",  "",   "."};
-// A calculated result adds its sign, its point and its mark. Refusing a raw sd that is not
-// above 0 and raw values that are not finite leaves no result that is not a number.
-constexpr std::string_view kResultCharacters = "+-.*";
-constexpr std::size_t kFirstStandardField = 3;
-constexpr std::size_t kPercentileField = 8;
-
-// The only message boxes a press may show: no usable input, unusable raw values, or a source
-// out of its range.
-const std::vector<std::string> kPressMessages{
-    "Enter all 3 raw scores to calculate standard scores. Or, enter 1 standard score to convert "
-    "to other standard scores.",
-    "The raw score sd must be greater than 0.",
-    "The raw score and its mean must be finite numbers.",
-    "z scores must range from -6.99 to +6.99.",
-    "T scores must range from 1 to 99.",
-    "Wechsler IQ scores must range from 1 to 199.",
-    "NCE scores must range from 1 to 99.",
-    "CEEB scores must range from 200 to 800.",
-    "AGCT scores must range from 1 to 199.",
-    "Percentile scores must range from 1 to 99.",
-};
-
-// Follows the form through the actions and says which invariant an action broke.
-class FormWatch {
-public:
-    // How often the run reached the states that the invariants are about; a run that never
-    // reached one of them proves nothing about it.
-    struct Tally {
-        int calculations = 0;
-        int markedPercentiles = 0;
-        int refusedPresses = 0;
-        int notesHiddenByKeys = 0;
-        int unfilteredTexts = 0;
-        int aboutDismissals = 0;
-    };
-    const Tally& Reached() const { return tally_; }
-
-    // "" when the form and the windows are sound after the action.
-    std::string Check(const Action& action, const std::string& dirtyBefore,
-                      const std::vector<std::string>& messages) {
-        if (framework::GetImplicitWindow(ControlWnd::kClassName) == nullptr) {
-            return "the converter window is gone";
-        }
-        if (std::string error = CheckMessages(action, messages); !error.empty()) {
-            return error;
-        }
-        Follow(action, dirtyBefore, messages.empty());
-        if (std::string error = CheckFields(); !error.empty()) {
-            return error;
-        }
-        if (ControlWnd().boundtext().Visible() != noteShown_) {
-            return noteShown_ ? "the range note is hidden after a press that marked the percentile"
-                              : "the range note shows without a press that marked the percentile";
-        }
-        if (Module1::dirty != "" && Module1::dirty != "yes" && Module1::dirty != "no") {
-            return "the calculated state is \"" + Module1::dirty + "\"";
-        }
-        return CheckWindows(action);
-    }
-
-private:
-    static std::string CheckMessages(const Action& action,
-                                     const std::vector<std::string>& messages) {
-        if (messages.empty()) {
-            return "";
-        }
-        if (!action.pressedCalculate || messages.size() > 1) {
-            return "unexpected message box \"" + messages.front() + "\"";
-        }
-        if (std::find(kPressMessages.begin(), kPressMessages.end(), messages.front()) ==
-            kPressMessages.end()) {
-            return "a press showed \"" + messages.front() + "\"";
-        }
-        return "";
-    }
-
-    void Follow(const Action& action, const std::string& dirtyBefore, bool noMessage) {
-        if (action.unfilteredField) {
-            sources_[*action.unfilteredField] = Source::Unfiltered;
-        }
-        if (action.pressedCalculate && noMessage) {
-            std::fill(sources_.begin() + kFirstStandardField, sources_.end(), Source::Computed);
-            noteShown_ = ConverterField(kPercentileField).Text().ends_with('*');
-            calculated_ = true;
-            ++tally_.calculations;
-            tally_.markedPercentiles += noteShown_ ? 1 : 0;
-        }
-        tally_.refusedPresses += action.pressedCalculate && !noMessage ? 1 : 0;
-        const bool erasedAfterCalculation = action.erasedField && dirtyBefore == "yes" &&
-                                            *action.erasedField >= kFirstStandardField &&
-                                            *action.erasedField <= kPercentileField;
-        if (action.pressedClear || erasedAfterCalculation) {
-            tally_.notesHiddenByKeys += erasedAfterCalculation && noteShown_ ? 1 : 0;
-            noteShown_ = false;
-        }
-    }
-
-    std::string CheckFields() {
-        if (calculated_ && Module1::dirty != "yes") {
-            return "a successful press left the calculated state \"" + Module1::dirty + "\"";
-        }
-        calculated_ = false;
-        for (std::size_t index = 0; index < kFieldCount; ++index) {
-            const std::string text = ConverterField(index).Text();
-            if (text.empty()) {
-                sources_[index] = Source::Typed;
-                continue;
-            }
-            if (sources_[index] == Source::Unfiltered) {
-                ++tally_.unfilteredTexts;
-                continue;
-            }
-            std::string admitted = std::string(kDigits) + std::string(kExtraKeys[index]);
-            if (sources_[index] == Source::Computed) {
-                admitted += kResultCharacters;
-            }
-            if (text.find_first_not_of(admitted) != std::string::npos) {
-                return std::string(kFieldNames[index]) + " holds \"" + text +
-                       "\", which its key filter would not let in";
-            }
-        }
-        return "";
-    }
-
-    std::string CheckWindows(const Action& action) {
-        if (ControlWnd().IsActive() && AboutWnd().Visible()) {
-            return "the About window shows while the converter window is active";
-        }
-        if (action.dismissedAbout && AboutWnd().Visible()) {
-            return "the About window stayed on screen";
-        }
-        tally_.aboutDismissals += action.dismissedAbout ? 1 : 0;
-        const framework::Window* description =
-            framework::GetImplicitWindow(DescriptionWnd::kClassName);
-        if (action.clickedInfo && (description == nullptr || !description->Visible())) {
-            return "the info picture did not show the description window";
-        }
-        return "";
-    }
-
-    std::array<Source, kFieldCount> sources_{};
-    bool noteShown_ = false;
-    bool calculated_ = false;
-    Tally tally_;
-};
 
 // The last actions, numbered, for the report of a failing run.
 class ActionLog {
@@ -209,19 +52,6 @@ public:
 private:
     std::deque<std::string> entries_;
 };
-
-std::string FormState() {
-    if (framework::GetImplicitWindow(ControlWnd::kClassName) == nullptr) {
-        return "no converter window\n";
-    }
-    std::ostringstream state;
-    for (std::size_t index = 0; index < kFieldCount; ++index) {
-        state << "  " << kFieldNames[index] << " \"" << ConverterField(index).Text() << "\"\n";
-    }
-    state << "  dirty \"" << Module1::dirty << "\", range note "
-          << (ControlWnd().boundtext().Visible() ? "shown" : "hidden") << "\n";
-    return state.str();
-}
 
 // Another seed plays a different run: QUORVANE_RANDOM_SEED=<number>.
 std::uint32_t SeedOfThisRun() {
