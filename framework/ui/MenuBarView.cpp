@@ -16,7 +16,14 @@ QString CaptionText(const MenuItem& item) {
     return QString::fromStdString(item.Value()).replace(QChar('&'), QStringLiteral("&&"));
 }
 
+// An AppleMenuItem belongs in the application menu, which only macOS has. Elsewhere there is no
+// place for it, and in its own menu it would stand beside an item of the same caption.
 bool IsShown(const MenuItem& item) {
+#ifndef Q_OS_MACOS
+    if (item.Kind() == MenuItemKind::Apple) {
+        return false;
+    }
+#endif
     return item.Visible() && !item.Value().empty();
 }
 

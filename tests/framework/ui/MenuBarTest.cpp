@@ -71,7 +71,9 @@ constexpr Row kRows[] = {
     {"", "WindowMenu", MenuItemKind::Item, "Window", ""},
     {"WindowMenu", "FirstItem", MenuItemKind::Item, "First", ""},
     {"WindowMenu", "SecondItem", MenuItemKind::Item, "Second", "Shift+Cmd+D"},
-    {"WindowMenu", "SharedItem", MenuItemKind::Apple, "Shared", ""},
+    {"WindowMenu", "SharedItem", MenuItemKind::Item, "Shared", ""},
+    // Off macOS there is no application menu to hold it, so it is not shown.
+    {"WindowMenu", "AppMenuItem", MenuItemKind::Apple, "About Demo", ""},
     {"", "LastEmpty", MenuItemKind::Item, "", ""},
 };
 
