@@ -24,7 +24,11 @@ WindowWidget::WindowWidget(Window& window)
 void WindowWidget::SetEdge(bool edged) {
     const int edge = edged ? 1 : 0;
     layout_->setContentsMargins(edge, edge, edge, edge);
-    SetPaletteColor(*this, QPalette::Window, Color{0x007F7F7F});
+    // Only the edge is grey: children such as a menu bar take the window's palette.
+    setPalette(QPalette());
+    if (edged) {
+        SetPaletteColor(*this, QPalette::Window, Color{0x007F7F7F});
+    }
     setAutoFillBackground(edged);
 }
 

@@ -224,6 +224,9 @@ TEST_F(MenuBarTest, DocumentWindowShowsTheBarAboveItsContent) {
     EXPECT_GE(window.Content()->y(), bar->geometry().bottom());
     EXPECT_EQ(window.Content()->size(), QSize(240, 120));
     EXPECT_EQ(window.entryFld().Widget()->mapTo(window.Content(), QPoint()), QPoint(20, 30));
+    // The bar keeps the style's own colours, not those of the edge a borderless window draws.
+    EXPECT_EQ(bar->palette().color(QPalette::Window),
+              QApplication::palette(bar).color(QPalette::Window));
 
     QStringList visibleMenus;
     for (const QAction* action : bar->actions()) {
