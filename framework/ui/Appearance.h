@@ -21,7 +21,9 @@ QColor ToQColor(Color color);
 Qt::Alignment HorizontalAlignment(int textAlignment);
 
 // The distance between tab stops in text areas, in layout points.
-inline constexpr int kTabStopDistance = 28;
+inline constexpr double kTabStopDistance = 28.5;
+// The blank between a text area's frame and its text, in layout points.
+inline constexpr double kTextAreaMargin = 2;
 
 void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color);
 

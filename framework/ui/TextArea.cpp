@@ -42,6 +42,7 @@ std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& text) {
 
 TextArea::TextArea(Window& window) : RectControl(window, new QTextEdit) {
     Edit().setTabStopDistance(kTabStopDistance);
+    Edit().document()->setDocumentMargin(kTextAreaMargin);
     Edit().setTabChangesFocus(true);
 }
 

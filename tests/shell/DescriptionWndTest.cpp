@@ -95,9 +95,21 @@ TEST_F(DescriptionWndTest, TableColumnsLineUpInTheMonospacedFont) {
     for (const char* name : kScaleNames) {
         const std::vector<int> columns = ColumnsOnScreen(area, name);
         EXPECT_EQ(columns, first) << name;
-        // The longest name too ends before the mean's column begins.
-        EXPECT_GT(columns[1] - columns[0], metrics.horizontalAdvance(QString(name))) << name;
+        // The longest name too is set apart from the mean by a visible blank.
+        EXPECT_GE(columns[1] - columns[0],
+                  metrics.horizontalAdvance(QString(name)) + metrics.horizontalAdvance(' ') / 2)
+            << name;
     }
+    // The header row, the widest line of the table, stays on one line.
+    auto& edit = static_cast<QTextEdit&>(*area.Widget());
+    const std::string text = area.Text();
+    const std::size_t header = text.find("\rScore\t") + 1;
+    const auto top = [&edit](std::size_t position) {
+        QTextCursor cursor(edit.document());
+        cursor.setPosition(static_cast<int>(position));
+        return edit.cursorRect(cursor).top();
+    };
+    EXPECT_EQ(top(header), top(text.find('\r', header)));
 }
 
 TEST_F(DescriptionWndTest, ClosingDropsTheEditsAndTheNextRequestBuildsAnew) {
