@@ -4,6 +4,7 @@
 #include "conversion/core/Module1.h"
 #include "framework/menus/MenuItem.h"
 #include "framework/ui/Canvas.h"
+#include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PushButton.h"
@@ -20,18 +21,11 @@
 
 using conversion::ControlKind;
 using conversion::ControlLayout;
+using framework::ControlNamed;
 using framework::RuntimeCheckCast;
 using framework::RuntimeCreateDelegate;
 
 namespace {
-
-template <class T> T& ControlNamed(const framework::Window& window, std::string_view name) {
-    T* control = RuntimeCheckCast<T>(window.ControlByName(name));
-    if (control == nullptr) {
-        throw framework::NilObjectException("ControlWnd has no control " + std::string(name));
-    }
-    return *control;
-}
 
 // Each control's handled events, bound right after its list is applied.
 template <auto Method> void BindKeyDown(class ControlWnd& window, framework::Control& control) {

@@ -14,6 +14,7 @@
 
 namespace framework {
 class Canvas;
+struct CanvasLayout;
 class Label;
 class Picture;
 class Timer;
@@ -40,8 +41,8 @@ private:
     void Layout();
     void CreateControls();
     void CreateControls0();
-    void AddCanvas(std::string_view name, std::shared_ptr<framework::Picture> backdrop,
-                   const std::string& list);
+    void AddCanvas(const framework::CanvasLayout& layout,
+                   std::shared_ptr<framework::Picture> backdrop);
     void HandOver();
 };
 

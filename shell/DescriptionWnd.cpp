@@ -2,8 +2,9 @@
 
 #include "conversion/ControlWnd.h"
 #include "framework/menus/MenuItem.h"
-#include "framework/properties/PropertyList.h"
+#include "framework/properties/LayoutLists.h"
 #include "framework/runtime/Exceptions.h"
+#include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Printing.h"
 #include "framework/ui/TextArea.h"
@@ -18,131 +19,45 @@
 
 namespace {
 
-using framework::Color;
-using framework::FontUnit;
-
-constexpr std::int64_t kNoControlArray = -2147483648LL;
-constexpr Color kWhite{0x00FFFFFF};
-constexpr Color kBlack{0x00000000};
 // The printed column and the one block of it that is printed, in points: a page's top 7.5 inches.
 constexpr double kPrintWidth = 540;
 constexpr double kPrintHeight = 540;
 
-std::string Text(std::string_view text) {
-    return std::string(text);
-}
-
 const std::string& WindowList() {
-    static const std::string list = framework::EncodePropertyList({
-        {"Width", std::int64_t{535}},
-        {"Height", std::int64_t{450}},
-        {"MinimumWidth", std::int64_t{64}},
-        {"MinimumHeight", std::int64_t{64}},
-        {"MaximumWidth", std::int64_t{32000}},
-        {"MaximumHeight", std::int64_t{32000}},
-        {"Type", std::int64_t{0}},
-        {"Title", Text("Description")},
-        {"HasCloseButton", true},
-        {"HasMaximizeButton", false},
-        {"HasMinimizeButton", true},
-        {"HasFullScreenButton", false},
-        {"Resizeable", false},
-        {"Composite", false},
-        {"MacProcID", std::int64_t{0}},
-        {"FullScreen", false},
-        {"DefaultLocation", std::int64_t{0}},
-        {"Visible", true},
-        {"HasBackgroundColor", false},
-        {"BackgroundColor", kWhite},
-        {"MenuBarVisible", true},
-        {"LiveResize", false},
+    static const std::string list = framework::LayoutList(framework::WindowLayout{
+        .width = 535,
+        .height = 450,
+        .title = "Description",
+        .hasBackgroundColor = false,
     });
     return list;
 }
 
-// What sets the two text areas apart; every other entry of their lists is the same.
-struct TextAreaLayout {
-    std::string_view name;
-    std::int64_t width, height;
-    std::int64_t tabIndex;
-    bool tabStop;
-    std::string_view fontName;
-    float fontSize;
-    std::string_view value;
-    bool readOnly;
-};
-
-std::string TextAreaList(const TextAreaLayout& layout) {
-    return framework::EncodePropertyList({
-        {"Name", Text(layout.name)},
-        {"Index", kNoControlArray},
-        {"Left", std::int64_t{-1}},
-        {"Top", std::int64_t{-1}},
-        {"Width", layout.width},
-        {"Height", layout.height},
-        {"LockLeft", true},
-        {"LockTop", true},
-        {"LockRight", true},
-        {"LockBottom", true},
-        {"TabIndex", layout.tabIndex},
-        {"TabPanelIndex", std::int64_t{0}},
-        {"TabStop", layout.tabStop},
-        {"AllowAutoDeactivate", true},
-        {"BackgroundColor", kWhite},
-        {"HasBorder", true},
-        {"Enabled", true},
-        {"Format", Text("")},
-        {"Tooltip", Text("")},
-        {"HideSelection", true},
-        {"LineHeight", 0.0},
-        {"LineSpacing", 1.0},
-        {"Multiline", true},
-        {"HasHorizontalScrollbar", false},
-        {"HasVerticalScrollbar", true},
-        {"AllowStyledText", true},
-        {"TextColor", kBlack},
-        {"Transparent", true},
-        {"AllowFocusRing", true},
-        {"Visible", true},
-        {"Bold", false},
-        {"Italic", false},
-        {"FontName", Text(layout.fontName)},
-        {"FontSize", layout.fontSize},
-        {"FontUnit", FontUnit{0}},
-        {"Underline", false},
-        {"Value", Text(layout.value)},
-        {"AllowTabs", false},
-        {"TextAlignment", std::int64_t{0}},
-        {"AllowSpellChecking", false},
-        {"MaximumCharactersAllowed", std::int64_t{0}},
-        {"ValidationMask", Text("")},
-        {"ReadOnly", layout.readOnly},
-        {"DataSource", Text("")},
-        {"DataField", Text("")},
-        {"InitialParent", Text("")},
-    });
+// Both areas stand one point beyond the window's top-left corner and follow all its edges.
+constexpr framework::ControlPlace Filling(framework::ControlPlace place) {
+    place.left = -1;
+    place.top = -1;
+    place.lockLeft = place.lockTop = place.lockRight = place.lockBottom = true;
+    return place;
 }
 
 // An empty area that lies wholly under the one the user sees.
 const std::string& DescribeFldList() {
-    static const std::string list =
-        TextAreaList({"DescribeFld", 535, 400, 0, true, "System", 0.0f, "", true});
+    static const std::string list = framework::LayoutList(framework::TextAreaLayout{
+        .place = Filling({.name = "DescribeFld", .width = 535, .height = 400, .tabStop = true}),
+        .fontSize = 0.0f,
+        .readOnly = true,
+    });
     return list;
 }
 
 const std::string& DescribeFld2List() {
-    static const std::string list = TextAreaList(
-        {"DescribeFld2", 537, 431, 1, false, "Courier", 12.0f, DescriptionText(), false});
+    static const std::string list = framework::LayoutList(framework::TextAreaLayout{
+        .place = Filling({.name = "DescribeFld2", .width = 537, .height = 431, .tabIndex = 1}),
+        .value = DescriptionText(),
+        .fontName = "Courier",
+    });
     return list;
-}
-
-framework::TextArea& TextAreaNamed(const framework::Window& window, std::string_view name) {
-    auto* area = framework::RuntimeCheckCast<framework::TextArea>(window.ControlByName(name));
-    if (area == nullptr) {
-        throw framework::NilObjectException("the description window has no text area " +
-                                            Text(name));
-    }
-    return *area;
 }
 
 void Enable(const std::shared_ptr<framework::MenuItem>& item) {
@@ -188,11 +103,11 @@ void DescriptionWnd::CreateControls0() {
 }
 
 framework::TextArea& DescriptionWnd::DescribeFld() const {
-    return TextAreaNamed(*this, "DescribeFld");
+    return framework::ControlNamed<framework::TextArea>(*this, "DescribeFld");
 }
 
 framework::TextArea& DescriptionWnd::DescribeFld2() const {
-    return TextAreaNamed(*this, "DescribeFld2");
+    return framework::ControlNamed<framework::TextArea>(*this, "DescribeFld2");
 }
 
 void DescriptionWnd::AddMenuHandlers(framework::Window& window) {

@@ -1,97 +1,49 @@
 #include "DemoWnd.h"
 
+#include "framework/properties/LayoutLists.h"
 #include "framework/ui/Delegates.h"
 
 #include <QImage>
 #include <cstdint>
-#include <stdexcept>
 
-using framework::Color;
-using framework::EncodePropertyList;
-using framework::PropertyValue;
+using framework::LayoutList;
 using framework::RuntimeCheckCast;
 using framework::RuntimeCreateDelegate;
 
 namespace {
 
-PropertyValue I(std::int64_t value) {
-    return value;
-}
-
-PropertyValue S(const char* text) {
-    return std::string(text);
-}
-
-constexpr std::int64_t kNoArray = -2147483648LL;
-
 const std::string& WindowList() {
-    static const std::string list = EncodePropertyList({
-        {"Width", I(300)},
-        {"Height", I(200)},
-        {"MinimumWidth", I(64)},
-        {"MinimumHeight", I(64)},
-        {"MaximumWidth", I(250)},
-        {"MaximumHeight", I(500)},
-        {"Type", I(0)},
-        {"Title", S("Demo")},
-        {"HasCloseButton", true},
-        {"HasMaximizeButton", false},
-        {"HasMinimizeButton", true},
-        {"HasFullScreenButton", false},
-        {"Resizeable", false},
-        {"Composite", false},
-        {"MacProcID", I(7)},
-        {"FullScreen", false},
-        {"DefaultLocation", I(0)},
-        {"Visible", true},
-        {"HasBackgroundColor", true},
-        {"BackgroundColor", Color{0x00FFFFFF}},
-        {"MenuBarVisible", true},
-        {"LiveResize", false},
-    });
+    // MaximumWidth lies below Width, which must not cut the content; MacProcID is kept as given.
+    static const std::string list = LayoutList(framework::WindowLayout{.width = 300,
+                                                                       .height = 200,
+                                                                       .maximumWidth = 250,
+                                                                       .maximumHeight = 500,
+                                                                       .title = "Demo",
+                                                                       .macProcId = 7});
     return list;
 }
 
-std::string FieldList(const char* name, std::int64_t left, std::int64_t top, std::int64_t tabIndex,
-                      const char* parent) {
-    return EncodePropertyList({
-        {"Name", S(name)},
-        {"Index", I(kNoArray)},
-        {"Left", I(left)},
-        {"Top", I(top)},
-        {"Width", I(60)},
-        {"Height", I(22)},
-        {"TabIndex", I(tabIndex)},
-        {"TabStop", true},
-        {"HasBorder", true},
-        {"BackgroundColor", Color{0x00FFFFFF}},
-        {"TextColor", Color{0x00000000}},
-        {"FontName", S("System")},
-        {"FontSize", 12.0f},
-        {"Bold", false},
-        {"Value", S("")},
-        {"TextAlignment", I(2)},
-        {"ReadOnly", false},
-        {"InitialParent", S(parent)},
-    });
-}
+const framework::RectangleLayout kFrame{.place = {"Frame1", 10, 50, 200, 60}};
 
-std::string ButtonList(const char* name, const char* caption, std::int64_t left,
-                       std::int64_t tabIndex) {
-    return EncodePropertyList({
-        {"Name", S(name)},
-        {"Index", I(kNoArray)},
-        {"Left", I(left)},
-        {"Top", I(160)},
-        {"Width", I(70)},
-        {"Height", I(30)},
-        {"TabIndex", I(tabIndex)},
-        {"TabStop", false},
-        {"Caption", S(caption)},
-        {"Default", true},
-        {"InitialParent", S("")},
-    });
-}
+// Made in reverse of their Tab order, so the order cannot come from creation alone.
+const framework::TextFieldLayout kFields[] = {
+    {.place = {"secondFld", 110, 60, 60, 22, 1, true, "Frame1"}},
+    {.place = {"firstFld", 30, 60, 60, 22, 0, true, "Frame1"}},
+    {.place = {"lateFld", 30, 120, 60, 22, 5, true}},
+    {.place = {"earlyFld", 110, 120, 60, 22, 4, true}},
+};
+
+const framework::LabelLayout kNote{.place = {"NoteTxt", 220, 50, 70, 40, 3, true},
+                                   .value = "A note that wraps",
+                                   .multiline = true,
+                                   .textColor = framework::Color{0x00000080},
+                                   .bold = true};
+
+const framework::PushButtonLayout kCancel{.place = {"CancelBtn", 130, 160, 70, 30, 6},
+                                          .caption = "Cancel"};
+const framework::PushButtonLayout kOk{.place = {"OkBtn", 210, 160, 70, 30, 7}, .caption = "OK"};
+
+const framework::CanvasLayout kCanvas{.place = {"Canvas1", 10, 10, 40, 30}};
 
 } // namespace
 
@@ -130,75 +82,34 @@ void DemoWnd::CreateControls() {
     Journal().events.push_back("CreateControls");
 
     AddControl("Frame1", New<framework::Rectangle>());
-    framework::SetProperties(*Frame1(), EncodePropertyList({
-                                            {"Name", S("Frame1")},
-                                            {"Index", I(kNoArray)},
-                                            {"Left", I(10)},
-                                            {"Top", I(50)},
-                                            {"Width", I(200)},
-                                            {"Height", I(60)},
-                                            {"TabIndex", I(0)},
-                                            {"BorderThickness", 2.0},
-                                            {"TopLeftColor", Color{0x00CCCCCC}},
-                                            {"BottomRightColor", Color{0x00666666}},
-                                            {"FillColor", Color{0x00FFFFFF}},
-                                            {"InitialParent", S("")},
-                                        }));
+    framework::SetProperties(*Frame1(), LayoutList(kFrame));
 
-    // Made in reverse of their Tab order, so the order cannot come from creation alone.
-    AddControl("secondFld", New<framework::TextField>());
-    framework::SetProperties(*secondFld(), FieldList("secondFld", 110, 60, 1, "Frame1"));
-    AddControl("firstFld", New<framework::TextField>());
-    framework::SetProperties(*firstFld(), FieldList("firstFld", 30, 60, 0, "Frame1"));
+    for (const framework::TextFieldLayout& field : kFields) {
+        AddControl(std::string(field.place.name), New<framework::TextField>());
+        framework::SetProperties(*ControlByName(field.place.name), LayoutList(field));
+    }
     firstFld()->BindKeyDown(RuntimeCreateDelegate(this, &DemoWnd::firstFld_KeyDown));
-    AddControl("lateFld", New<framework::TextField>());
-    framework::SetProperties(*lateFld(), FieldList("lateFld", 30, 120, 5, ""));
-    AddControl("earlyFld", New<framework::TextField>());
-    framework::SetProperties(*earlyFld(), FieldList("earlyFld", 110, 120, 4, ""));
 
     AddControl("NoteTxt", New<framework::Label>());
-    framework::SetProperties(*NoteTxt(), EncodePropertyList({
-                                             {"Name", S("NoteTxt")},
-                                             {"Index", I(kNoArray)},
-                                             {"Left", I(220)},
-                                             {"Top", I(50)},
-                                             {"Width", I(70)},
-                                             {"Height", I(40)},
-                                             {"TabIndex", I(3)},
-                                             {"TabStop", true},
-                                             {"Multiline", true},
-                                             {"TextColor", Color{0x00000080}},
-                                             {"Value", S("A note that wraps")},
-                                             {"Bold", true},
-                                             {"InitialParent", S("")},
-                                         }));
+    framework::SetProperties(*NoteTxt(), LayoutList(kNote));
 
     AddControl("CancelBtn", New<framework::PushButton>());
-    framework::SetProperties(*CancelBtn(), ButtonList("CancelBtn", "Cancel", 130, 6));
+    framework::SetProperties(*CancelBtn(), LayoutList(kCancel));
     AddControl("OkBtn", New<framework::PushButton>());
-    framework::SetProperties(*OkBtn(), ButtonList("OkBtn", "OK", 210, 7));
+    framework::SetProperties(*OkBtn(), LayoutList(kOk));
     OkBtn()->BindAction(RuntimeCreateDelegate(this, &DemoWnd::OkBtn_Action));
 
     AddControl("Canvas1", New<framework::Canvas>());
     QImage red(20, 20, QImage::Format_RGB32);
     red.fill(Qt::red);
     Canvas1()->SetBackdrop(std::make_shared<framework::Picture>(red));
-    framework::SetProperties(*Canvas1(), EncodePropertyList({
-                                             {"Name", S("Canvas1")},
-                                             {"Index", I(kNoArray)},
-                                             {"Left", I(10)},
-                                             {"Top", I(10)},
-                                             {"Width", I(40)},
-                                             {"Height", I(30)},
-                                             {"Transparent", false},
-                                             {"Transparent", true},
-                                             {"InitialParent", S("")},
-                                         }));
+    framework::SetProperties(*Canvas1(), LayoutList(kCanvas));
     Canvas1()->BindMouseDown(RuntimeCreateDelegate(this, &DemoWnd::Canvas1_MouseDown));
 
     AddControl("Timer1", New<framework::Timer>());
     framework::SetProperties(*Timer1(),
-                             EncodePropertyList({{"RunMode", I(1)}, {"Period", I(4000)}}));
+                             framework::EncodePropertyList(
+                                 {{"RunMode", std::int64_t{1}}, {"Period", std::int64_t{4000}}}));
     Timer1()->BindAction(RuntimeCreateDelegate(this, &DemoWnd::Timer1_Action));
 }
 
