@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -17,25 +16,6 @@ using DialogTest = guitest::GuiTest;
 
 const std::string kMissingInput = "Enter all 3 raw scores to calculate standard scores. Or, enter "
                                   "1 standard score to convert to other standard scores.";
-
-TEST_F(DialogTest, MessageBoxesAreRecordedInOrderAndReadOnce) {
-    framework::MsgBox(kMissingInput);
-    framework::MsgBox("T scores range from 10 to 90.");
-
-    EXPECT_EQ(TakeMessages(),
-              (std::vector<std::string>{kMissingInput, "T scores range from 10 to 90."}));
-    EXPECT_TRUE(TakeMessages().empty());
-    EXPECT_EQ(BeepCount(), 0);
-}
-
-TEST_F(DialogTest, BeepsAreCounted) {
-    framework::Beep();
-    framework::Beep();
-    framework::Beep();
-
-    EXPECT_EQ(BeepCount(), 3);
-    EXPECT_TRUE(TakeMessages().empty());
-}
 
 TEST_F(DialogTest, MessageThatNoTestReadFailsTheTest) {
     framework::MsgBox("Nobody reads this");

@@ -1,4 +1,5 @@
-// Construction, implicit instances and window events of a window built from property lists.
+// A window built from property lists: construction and implicit instances, what its lists set,
+// and its window and control events through real widgets.
 
 #include "DemoWnd.h"
 #include "framework/ui/Runtime.h"
@@ -22,15 +23,16 @@ protected:
         framework::DestroyAllWindows();
         GuiTest::TearDown();
     }
+
+    static long Events(const std::string& event) {
+        return std::count(Journal().events.begin(), Journal().events.end(), event);
+    }
 };
 
-TEST_F(WindowTest, OneInstancePerClassBuiltOnceAndVisibleFromItsList) {
+TEST_F(WindowTest, OneInstanceBuiltOnceOpenedWithItsControlsAndVisibleFromItsList) {
     class DemoWnd& first = DemoWnd();
-    class DemoWnd& second = DemoWnd();
-
-    EXPECT_EQ(&first, &second);
+    EXPECT_EQ(&DemoWnd(), &first);
     EXPECT_EQ(framework::GetImplicitWindow("DemoWnd.DemoWnd"), &first);
-    EXPECT_EQ(Journal().layoutRuns, 1);
     EXPECT_EQ(Journal().createControlsRuns, 1);
     EXPECT_TRUE(first.Visible());
     const std::vector<std::string> construction(Journal().events.begin(),
@@ -38,129 +40,138 @@ TEST_F(WindowTest, OneInstancePerClassBuiltOnceAndVisibleFromItsList) {
     EXPECT_EQ(construction, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers",
                                                       "Open with controls"}));
     EXPECT_NE(first.BoundMenuHandlers().Find("DemoMenuItem"), nullptr);
-}
+    EXPECT_TRUE(first.IsEventImplemented("KeyDown"));
+    EXPECT_FALSE(first.IsEventImplemented("EnableMenuItems"));
 
-TEST_F(WindowTest, ClosedWindowLeavesTheRegistryAndComesBackFresh) {
-    DemoWnd().firstFld()->SetText("typed");
+    first.firstFld()->SetText("kept");
+    first.Hide();
+    DemoWnd().Show();
+    EXPECT_EQ(DemoWnd().firstFld()->Text(), "kept");
+
     DemoWnd().Close();
     EXPECT_EQ(framework::GetImplicitWindow("DemoWnd.DemoWnd"), nullptr);
     QApplication::processEvents();
-
     class DemoWnd& fresh = DemoWnd();
     EXPECT_EQ(Journal().layoutRuns, 2);
     EXPECT_EQ(fresh.firstFld()->Text(), "");
     EXPECT_TRUE(fresh.Visible());
 }
 
-TEST_F(WindowTest, HiddenWindowKeepsItsState) {
-    DemoWnd().firstFld()->SetText("kept");
-    DemoWnd().Hide();
-    EXPECT_FALSE(DemoWnd().Visible());
-    DemoWnd().Show();
-    EXPECT_EQ(DemoWnd().firstFld()->Text(), "kept");
-    EXPECT_EQ(Journal().layoutRuns, 1);
-}
-
-TEST_F(WindowTest, IsEventImplementedAnswersFromTheClassTable) {
-    for (const char* handled : {"Layout", "CreateControls", "AddMenuHandlers", "Open", "Activate",
-                                "KeyDown", "MouseDown"}) {
-        EXPECT_TRUE(DemoWnd().IsEventImplemented(handled)) << handled;
-    }
-    for (const char* unhandled : {"Close", "EnableMenuItems", "Resized", ""}) {
-        EXPECT_FALSE(DemoWnd().IsEventImplemented(unhandled)) << unhandled;
-    }
-}
-
-TEST_F(WindowTest, WindowListSetsContentSizeTitleAndFlags) {
+TEST_F(WindowTest, ListsSetTheWindowAndPlaceControlsInContentCoordinates) {
     class DemoWnd& window = DemoWnd();
     QWidget* top = window.TopLevelWidget();
-
     // MaximumWidth 250 lies below Width 300 and must not cut the content.
-    EXPECT_EQ(window.Content()->width(), 300);
-    EXPECT_EQ(window.Content()->height(), 200);
+    EXPECT_EQ(window.Content()->size(), QSize(300, 200));
     EXPECT_EQ(top->windowTitle(), "Demo");
     EXPECT_EQ(window.MacProcId(), 7);
     EXPECT_EQ(top->minimumSize(), top->maximumSize());
     EXPECT_TRUE(top->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(top->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(window.Content()->palette().color(QPalette::Window), QColor(Qt::white));
-}
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((top->frameGeometry().center() - screenCentre).manhattanLength(), 4);
 
-TEST_F(WindowTest, ControlsStandInContentCoordinatesInsideTheirParent) {
-    class DemoWnd& window = DemoWnd();
     framework::TextField* first = window.firstFld();
-
     EXPECT_EQ(first->Parent(), window.Frame1());
-    EXPECT_EQ(first->Widget()->parentWidget(), window.Frame1()->Widget());
     EXPECT_EQ(first->Left(), 30);
-    EXPECT_EQ(first->Top(), 60);
     EXPECT_EQ(first->Widget()->pos(), QPoint(20, 10));
-    EXPECT_TRUE(first->Visible());
+    EXPECT_EQ(first->Widget()->font().pixelSize(), 12);
     EXPECT_EQ(window.ControlByName("nothing"), nullptr);
     EXPECT_EQ(framework::RuntimeCheckCast<framework::Label>(window.ControlByName("firstFld")),
               nullptr);
-}
-
-TEST_F(WindowTest, LabelAndCanvasListsTakeEffect) {
-    class DemoWnd& window = DemoWnd();
-
     EXPECT_TRUE(window.NoteTxt()->MultiLine());
     EXPECT_TRUE(window.NoteTxt()->Widget()->font().bold());
-    EXPECT_EQ(window.NoteTxt()->Widget()->palette().color(QPalette::WindowText),
-              QColor(0, 0, 0x80));
     EXPECT_TRUE(window.Canvas1()->Transparent());
-    EXPECT_EQ(window.firstFld()->Widget()->font().pixelSize(), 12);
-}
 
-TEST_F(WindowTest, ScreenshotShowsBackdropAndFrame) {
-    class DemoWnd& window = DemoWnd();
     const QImage shot = window.Content()->grab().toImage();
-    shot.save("/tmp/quorvane-demo-window.png");
-
     EXPECT_EQ(shot.pixelColor(15, 15), QColor(Qt::red));            // the canvas's backdrop
     EXPECT_EQ(shot.pixelColor(11, 51), QColor(0xCC, 0xCC, 0xCC));   // the frame's top-left edge
     EXPECT_EQ(shot.pixelColor(208, 108), QColor(0x66, 0x66, 0x66)); // its bottom-right edge
     EXPECT_EQ(shot.pixelColor(5, 190), QColor(Qt::white));          // the window's background
+
+    window.SetProperty("Type", std::int64_t{2});
+    window.SetProperty("Resizeable", true);
+    EXPECT_TRUE(top->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(top->minimumSize(), top->maximumSize());
+    EXPECT_THROW(window.SetProperty("Caption", std::string("x")),
+                 framework::UnsupportedPropertyException);
+    EXPECT_THROW(window.SetProperty("Width", true), framework::UnsupportedPropertyException);
+    EXPECT_THROW(first->SetProperty("RunMode", std::int64_t{1}),
+                 framework::UnsupportedPropertyException);
 }
 
-TEST_F(WindowTest, MouseDownReachesCanvasThenWindowEverywhereElse) {
+// A KeyDown handler sees every key first, control keys by their codes; one it consumes never
+// reaches the field, and one it lets pass acts in the field afterwards.
+TEST_F(WindowTest, KeysReachTheHandlerFirstAsTheirCodes) {
+    class DemoWnd& window = DemoWnd();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
+    EXPECT_EQ(framework::FrontWindow(), &window);
+    EXPECT_GE(Events("Activate"), 1);
+    QWidget* field = window.firstFld()->Widget();
+    QTest::keyClicks(field, "1x23");
+    EXPECT_EQ(window.firstFld()->Text(), "123");
+
+    const std::pair<Qt::Key, char> codes[] = {
+        {Qt::Key_Backspace, 8}, {Qt::Key_Delete, 127}, {Qt::Key_Return, 13},
+        {Qt::Key_Escape, 27},   {Qt::Key_Left, 28},    {Qt::Key_Right, 29},
+        {Qt::Key_Up, 30},       {Qt::Key_Down, 31},    {Qt::Key_Home, 1},
+        {Qt::Key_End, 4},       {Qt::Key_PageUp, 11},  {Qt::Key_PageDown, 12}};
+    for (const auto& [key, code] : codes) {
+        Journal().keys.clear();
+        QTest::keyClick(field, key);
+        EXPECT_EQ(Journal().keys, std::vector<std::string>{std::string(1, code)}) << key;
+    }
+    window.firstFld()->SetText("123");
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_Delete);
+    EXPECT_EQ(window.firstFld()->Text(), "2");
+
+    Journal().keys.clear();
+    for (Qt::Key modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
+        QTest::keyClick(field, modifier);
+    }
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(Journal().keys.empty());
+
+    window.TopLevelWidget()->setFocus();
+    QTest::keyClick(window.TopLevelWidget(), Qt::Key_Q);
+    EXPECT_EQ(Events("window KeyDown q"), 1);
+}
+
+TEST_F(WindowTest, TabGoesByParentThenTabIndexAndReturnPressesTheLastDefaultButton) {
+    class DemoWnd& window = DemoWnd();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
+    window.secondFld()->SetFocus();
+    std::vector<std::string> visited;
+    for (int i = 0; i < 4; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        for (framework::Control* control : window.Controls()) {
+            auto* placed = dynamic_cast<framework::RectControl*>(control);
+            if (placed != nullptr && placed->Widget() == focused) {
+                visited.push_back(placed->Name());
+            }
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"secondFld", "earlyFld", "lateFld", "firstFld"}));
+
+    QTest::keyClick(window.lateFld()->Widget(), Qt::Key_Return);
+    EXPECT_EQ(Journal().okPresses, 1);
+    EXPECT_EQ(window.DefaultButton(), window.OkBtn());
+}
+
+TEST_F(WindowTest, MouseDownReachesTheCanvasThenTheWindowAndTheTimerFiresOnce) {
     class DemoWnd& window = DemoWnd();
     QTest::mouseClick(window.Canvas1()->Widget(), Qt::LeftButton, {}, QPoint(5, 6));
     QTest::mouseClick(window.NoteTxt()->Widget(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(Events("canvas MouseDown 5,6"), 1);
+    EXPECT_EQ(Events("window MouseDown 221,51"), 1);
 
-    EXPECT_EQ(std::count(Journal().events.begin(), Journal().events.end(), "canvas MouseDown 5,6"),
-              1);
-    EXPECT_EQ(
-        std::count(Journal().events.begin(), Journal().events.end(), "window MouseDown 221,51"), 1);
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(WindowTest, FirstShowCentresTheWindowOnTheScreen) {
-    const QRect frame = DemoWnd().TopLevelWidget()->frameGeometry();
-    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-
-    EXPECT_LE((frame.center() - screenCentre).manhattanLength(), 4);
-}
-
-TEST_F(WindowTest, TypeTwoIsFixedWithoutTitleBar) {
-    class DemoWnd& window = DemoWnd();
-    window.SetProperty("Type", std::int64_t{2});
-    window.SetProperty("Resizeable", true);
-
-    EXPECT_TRUE(window.TopLevelWidget()->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(window.TopLevelWidget()->minimumSize(), window.TopLevelWidget()->maximumSize());
-    EXPECT_TRUE(window.Visible());
-}
-
-TEST_F(WindowTest, UnknownPropertyOrWrongTypeIsRefused) {
-    EXPECT_THROW(DemoWnd().SetProperty("Caption", std::string("x")),
-                 framework::UnsupportedPropertyException);
-    EXPECT_THROW(DemoWnd().SetProperty("Width", true), framework::UnsupportedPropertyException);
-    EXPECT_THROW(DemoWnd().firstFld()->SetProperty("RunMode", std::int64_t{1}),
-                 framework::UnsupportedPropertyException);
+    EXPECT_EQ(window.Timer1()->Period(), 4000);
+    EXPECT_EQ(framework::FirePendingTimers(), 1);
+    EXPECT_EQ(framework::FirePendingTimers(), 0);
+    EXPECT_EQ(Journal().timerFirings, 1);
 }
 
 } // namespace
