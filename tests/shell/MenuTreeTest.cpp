@@ -98,44 +98,4 @@ TEST(MenuTreeTest, SecondCallReturnsTheSameBarWithoutBuildingAgain) {
     EXPECT_EQ(second->Lookup("FileQuit"), quit);
 }
 
-// Stand-ins for the windows' and the application's EnableMenuItems handlers, each setting the
-// items that it owns.
-struct EnablingCase {
-    const char* frontWindow;
-    std::vector<std::pair<const char*, bool>> windowSets;
-    std::set<std::string> enabled;
-};
-
-TEST(MenuTreeTest, EachUpdateEnablesOnlyQuitAndWhatTheHandlersEnable) {
-    const auto bar = Menu();
-    const auto set = [&](const std::vector<std::pair<const char*, bool>>& states) {
-        for (const auto& [name, enabled] : states) {
-            bar->Lookup(name)->SetEnabled(enabled);
-        }
-    };
-    const std::set<std::string> menus{"UntitledMenu2", "UntitledMenu0", "WindowMenu"};
-    const EnablingCase cases[] = {
-        {"converter",
-         {{"ControlMenuItem", false}, {"DescriptionMenuItem", true}, {"AboutMenuItem", true}},
-         {"FileQuit", "DescriptionMenuItem", "AboutMenuItem", "AboutWYB"}},
-        {"description",
-         {{"ControlMenuItem", true}, {"AboutMenuItem", true}},
-         {"FileQuit", "ControlMenuItem", "AboutMenuItem", "AboutWYB"}},
-        {"about", {}, {"FileQuit", "AboutWYB"}},
-        {"converter",
-         {{"ControlMenuItem", false}, {"DescriptionMenuItem", true}, {"AboutMenuItem", true}},
-         {"FileQuit", "DescriptionMenuItem", "AboutMenuItem", "AboutWYB"}},
-    };
-    for (const auto& [frontWindow, windowSets, enabled] : cases) {
-        const framework::EnableMenuItemsEvent window = [&] { set(windowSets); };
-        framework::UpdateMenuStates(*bar, windowSets.empty() ? nullptr : window, [&] {
-            set({{"AboutWYB", true}});
-        });
-        for (const auto& item : AllItems(*bar)) {
-            const bool expected = enabled.contains(item->Name()) || menus.contains(item->Name());
-            EXPECT_EQ(item->Enabled(), expected) << frontWindow << ": " << item->Name();
-        }
-    }
-}
-
 } // namespace
