@@ -1,17 +1,8 @@
 // Calculate from typed keys to the written results, and the window's own events: Return,
-// activation, closing, the info picture and the menu handlers.
+// and activation.
 
 #include "ConverterWindowTest.h"
-#include "framework/menus/MenuItem.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Canvas.h"
-#include "framework/ui/Runtime.h"
 #include "shell/AboutWnd.h"
-#include "shell/DescriptionWnd.h"
-#include "shell/MenuItems.h"
-#include "shell/Startup.h"
-
-#include <QTimer>
 
 namespace {
 
@@ -68,60 +59,6 @@ TEST_F(EventsTest, ActivationHidesTheAboutWindowAndEndsTheCalculatedState) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(w().TopLevelWidget()));
     EXPECT_FALSE(AboutWnd().Visible());
     EXPECT_EQ(Module1::dirty, "no");
-}
-
-TEST_F(EventsTest, TheInfoPictureAndTheDescriptionItemShowOneDescriptionWindow) {
-    ASSERT_NE(w().BoundMenuHandlers().Find("DescriptionMenuItem"), nullptr);
-    ASSERT_NE(w().BoundMenuHandlers().Find("AboutWYB"), nullptr);
-    QTest::mouseClick(w().Canvas2().Widget(), Qt::LeftButton);
-    class DescriptionWnd& shown = DescriptionWnd();
-    EXPECT_TRUE(shown.Visible());
-
-    EXPECT_FALSE((*w().BoundMenuHandlers().Find("DescriptionMenuItem"))());
-    EXPECT_EQ(&DescriptionWnd(), &shown);
-}
-
-TEST_F(EventsTest, ClosingTheWindowQuitsWithZero) {
-    int argc = 1;
-    char name[] = "quorvane";
-    char* argv[] = {name, nullptr};
-    framework::RuntimeInit(argc, argv);
-    // Ends a loop that closing failed to end, with a status that tells.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { framework::Quit(99); });
-    guard.start(5000);
-
-    framework::RunFrameworkInitialization([] { ControlWnd().Close(); });
-    framework::RuntimeRun();
-
-    EXPECT_EQ(framework::RuntimeExit(), 0);
-    EXPECT_EQ(framework::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(EventsTest, InFrontTheWindowDisablesItsOwnItemAndEnablesTheOtherWindows) {
-    NewAppInstance();
-    const std::shared_ptr<framework::MenuItem> items[] = {ControlMenuItem(), DescriptionMenuItem(),
-                                                          AboutMenuItem()};
-    framework::ReleaseAppObject();
-    items[0]->SetEnabled(true);
-    items[1]->SetEnabled(false);
-    items[2]->SetEnabled(false);
-
-    EXPECT_THROW(w().RaiseEvent(framework::WindowEvent::EnableMenuItems),
-                 framework::NilObjectException);
-    EXPECT_TRUE(items[0]->Enabled());
-
-    NewAppInstance();
-    w().RaiseEvent(framework::WindowEvent::EnableMenuItems);
-    framework::ReleaseAppObject();
-    EXPECT_FALSE(items[0]->Enabled());
-    EXPECT_TRUE(items[1]->Enabled());
-    EXPECT_TRUE(items[2]->Enabled());
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include "ConverterWindowTest.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <span>
 
 namespace {
@@ -115,18 +113,6 @@ TEST_F(KeyFilterTest, TheFormStaysDirtyUntilClearWhichEmptiesItAndFocusesTheRawS
     EXPECT_FALSE(w().boundtext().Visible());
     EXPECT_TRUE(w().rawFld().HasFocus());
     EXPECT_TRUE(w().rawTxt().Visible());
-}
-
-TEST_F(KeyFilterTest, APasteIsNotFiltered) {
-    FillEveryField("12");
-    Module1::dirty = "yes";
-    w().percentileFld().SetText("");
-    QApplication::clipboard()->setText("98.9998");
-    QTest::keyClick(w().percentileFld().Widget(), Qt::Key_V, Qt::ControlModifier);
-
-    EXPECT_EQ(w().percentileFld().Text(), "98.9998");
-    EXPECT_EQ(w().zFld().Text(), "12");
-    EXPECT_EQ(BeepCount(), 0);
 }
 
 } // namespace
