@@ -1,38 +1,26 @@
 #pragma once
 
-// The description window on real widgets, with an application object that holds the program's
-// menu bar and the About window that start-up leaves behind, so the window's menu items and
-// handlers work as they do in the running program. Each test ends with every window gone.
+// The description window on real widgets in the started program, once the splash has handed over
+// to the converter window, so its menu items and handlers work as they do in the running program.
 
-#include "framework/ui/Application.h"
-#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/Timer.h"
 #include "shell/AboutWnd.h"
 #include "shell/DescriptionWnd.h"
 #include "shell/Menu.h"
-#include "tests/support/GuiTest.h"
+#include "tests/shell/StartupFixture.h"
 
 #include <QApplication>
 #include <QTest>
-#include <memory>
 #include <string>
 
-class DescriptionWndTest : public guitest::GuiTest {
+class DescriptionWndTest : public startuptest::LaunchedTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        framework::RuntimeRegisterAppObject(std::make_unique<BareApplication>());
-        framework::GetAppObject()->SetMenuBar(Menu());
-        // As start-up leaves it once the splash has handed over: built, hidden, its timer spent.
-        AboutWnd().Timer1().SetRunMode(kTimerOff);
-        AboutWnd().Hide();
-    }
-    void TearDown() override {
-        framework::DestroyAllWindows();
-        framework::ReleaseAppObject();
-        GuiTest::TearDown();
+        LaunchedTest::SetUp();
+        framework::FirePendingTimers();
+        WaitForActiveConverter();
     }
 
     // The window built and active, as a request from the converter window leaves it.
@@ -48,8 +36,4 @@ protected:
         area.SetSelLength(0);
         QTest::keyClicks(area.Widget(), keys);
     }
-
-private:
-    static constexpr int kTimerOff = 0;
-    class BareApplication : public framework::Application {};
 };
