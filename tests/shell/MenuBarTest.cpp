@@ -70,6 +70,9 @@ TEST_F(MenuBarTest, DocumentWindowsCarryTheBarAboveTheirContentAndTheAboutWindow
     ASSERT_NE(bar, nullptr);
     EXPECT_GE(converter.Content()->y(), bar->geometry().bottom());
     EXPECT_EQ(converter.Content()->size(), QSize(535, 445));
+    // The bar keeps the style's colours, not the grey of the About window's edge.
+    EXPECT_EQ(bar->palette().color(QPalette::Window),
+              QApplication::palette(bar).color(QPalette::Window));
 
     QStringList shownMenus;
     for (const QAction* action : bar->actions()) {
