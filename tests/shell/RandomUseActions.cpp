@@ -46,29 +46,12 @@ constexpr std::string_view kRefusedPunctuation = " ,+";
 
 // What users paste: numbers the fields would take, numbers they would not, words, other
 // scripts' digits and marks, and texts that make extreme numbers.
-constexpr std::array<std::string_view, 22> kPastedPieces{"12",
-                                                         "-0",
-                                                         "1e308",
-                                                         "1e999",
-                                                         "-1e999",
-                                                         "nan",
-                                                         "inf",
-                                                         "99.9999",
-                                                         "0.0001",
-                                                         "+5",
-                                                         "98.9998",
-                                                         "5*",
-                                                         "1,5",
-                                                         " ",
-                                                         "\xE2\x88\x92"
-                                                         "3",
-                                                         "\xC2\xBD",
-                                                         "\xD9\xA3",
-                                                         "12345678901234567890",
-                                                         "-6.99",
-                                                         "6.99",
-                                                         "abc",
-                                                         "0x1F"};
+// "\u2212" is the minus sign; \u takes exactly four hex digits, so the 3 after it stays a digit.
+constexpr std::array<std::string_view, 22> kPastedPieces{
+    "12",    "-0",      "1e308",   "1e999",  "-1e999",  "nan",
+    "inf",   "99.9999", "0.0001",  "+5",     "98.9998", "5*",
+    "1,5",   " ",       "\u22123", "\u00BD", "\u0663",  "12345678901234567890",
+    "-6.99", "6.99",    "abc",     "0x1F"};
 constexpr std::string_view kPastedCharacters = " 0123456789.-+*eE,xZ";
 
 // Every item name of the menu bar a user can choose without quitting, the name that only a
@@ -107,24 +90,18 @@ framework::TextField& ConverterField(std::size_t index) {
 }
 
 Action RandomUser::Act() {
-    const int roll = Below(100);
-    if (roll < 62) {
-        return TypeKey();
-    }
-    if (roll < 67) {
-        return Paste();
-    }
-    if (roll < 81) {
-        return ClickButton();
-    }
-    if (roll < 89) {
-        return ChooseMenuItem();
-    }
-    if (roll < 94) {
-        return BringWindowToFront();
-    }
-    if (roll < 97) {
-        return CloseDescription();
+    // Each kind of action with its share of a hundred rolls.
+    static constexpr std::pair<int, Action (RandomUser::*)()> kKinds[] = {
+        {62, &RandomUser::TypeKey},           {5, &RandomUser::Paste},
+        {14, &RandomUser::ClickButton},       {8, &RandomUser::ChooseMenuItem},
+        {5, &RandomUser::BringWindowToFront}, {3, &RandomUser::CloseDescription},
+        {3, &RandomUser::DismissAbout}};
+    int roll = Below(100);
+    for (const auto& [share, act] : kKinds) {
+        if (roll < share) {
+            return (this->*act)();
+        }
+        roll -= share;
     }
     return DismissAbout();
 }
@@ -255,21 +232,15 @@ Action RandomUser::ChooseMenuItem() {
 }
 
 Action RandomUser::BringWindowToFront() {
+    static const std::array<std::pair<framework::Window& (*)(), std::string_view>, 3> kWindows{{
+        {[]() -> framework::Window& { return ControlWnd(); }, "converter"},
+        {[]() -> framework::Window& { return DescriptionWnd(); }, "description"},
+        {[]() -> framework::Window& { return AboutWnd(); }, "About"},
+    }};
+    const auto& [window, name] = Pick(kWindows);
+    window().Show();
     Action action;
-    switch (Below(3)) {
-    case 0:
-        ControlWnd().Show();
-        action.description = "bring the converter window to the front";
-        break;
-    case 1:
-        DescriptionWnd().Show();
-        action.description = "bring the description window to the front";
-        break;
-    default:
-        AboutWnd().Show();
-        action.description = "bring the About window to the front";
-        break;
-    }
+    action.description = "bring the " + std::string(name) + " window to the front";
     return action;
 }
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 using framework::LayoutList;
-using framework::RuntimeCheckCast;
 using framework::RuntimeCreateDelegate;
 
 namespace {
@@ -77,40 +76,40 @@ void DemoWnd::Layout() {
     framework::SetProperties(*this, WindowList());
 }
 
+template <class T> T& DemoWnd::Add(std::string_view name, const std::string& list) {
+    AddControl(std::string(name), New<T>());
+    T& control = Get<T>(name);
+    framework::SetProperties(control, list);
+    return control;
+}
+
 void DemoWnd::CreateControls() {
     ++Journal().createControlsRuns;
     Journal().events.push_back("CreateControls");
 
-    AddControl("Frame1", New<framework::Rectangle>());
-    framework::SetProperties(*Frame1(), LayoutList(kFrame));
-
+    Add<framework::Rectangle>("Frame1", LayoutList(kFrame));
     for (const framework::TextFieldLayout& field : kFields) {
-        AddControl(std::string(field.place.name), New<framework::TextField>());
-        framework::SetProperties(*ControlByName(field.place.name), LayoutList(field));
+        Add<framework::TextField>(field.place.name, LayoutList(field));
     }
-    firstFld()->BindKeyDown(RuntimeCreateDelegate(this, &DemoWnd::firstFld_KeyDown));
+    Get<framework::TextField>("firstFld")
+        .BindKeyDown(RuntimeCreateDelegate(this, &DemoWnd::firstFld_KeyDown));
+    Add<framework::Label>("NoteTxt", LayoutList(kNote));
+    Add<framework::PushButton>("CancelBtn", LayoutList(kCancel));
+    Add<framework::PushButton>("OkBtn", LayoutList(kOk))
+        .BindAction(RuntimeCreateDelegate(this, &DemoWnd::OkBtn_Action));
 
-    AddControl("NoteTxt", New<framework::Label>());
-    framework::SetProperties(*NoteTxt(), LayoutList(kNote));
-
-    AddControl("CancelBtn", New<framework::PushButton>());
-    framework::SetProperties(*CancelBtn(), LayoutList(kCancel));
-    AddControl("OkBtn", New<framework::PushButton>());
-    framework::SetProperties(*OkBtn(), LayoutList(kOk));
-    OkBtn()->BindAction(RuntimeCreateDelegate(this, &DemoWnd::OkBtn_Action));
-
+    // The backdrop goes on before the list, as for the program's own canvases.
     AddControl("Canvas1", New<framework::Canvas>());
     QImage red(20, 20, QImage::Format_RGB32);
     red.fill(Qt::red);
-    Canvas1()->SetBackdrop(std::make_shared<framework::Picture>(red));
-    framework::SetProperties(*Canvas1(), LayoutList(kCanvas));
-    Canvas1()->BindMouseDown(RuntimeCreateDelegate(this, &DemoWnd::Canvas1_MouseDown));
+    auto& canvas = Get<framework::Canvas>("Canvas1");
+    canvas.SetBackdrop(std::make_shared<framework::Picture>(red));
+    framework::SetProperties(canvas, LayoutList(kCanvas));
+    canvas.BindMouseDown(RuntimeCreateDelegate(this, &DemoWnd::Canvas1_MouseDown));
 
-    AddControl("Timer1", New<framework::Timer>());
-    framework::SetProperties(*Timer1(),
-                             framework::EncodePropertyList(
-                                 {{"RunMode", std::int64_t{1}}, {"Period", std::int64_t{4000}}}));
-    Timer1()->BindAction(RuntimeCreateDelegate(this, &DemoWnd::Timer1_Action));
+    Add<framework::Timer>("Timer1", framework::EncodePropertyList({{"RunMode", std::int64_t{1}},
+                                                                   {"Period", std::int64_t{4000}}}))
+        .BindAction(RuntimeCreateDelegate(this, &DemoWnd::Timer1_Action));
 }
 
 void DemoWnd::AddMenuHandlers(framework::Window&) {
@@ -119,8 +118,8 @@ void DemoWnd::AddMenuHandlers(framework::Window&) {
 }
 
 void DemoWnd::Event_Open() {
-    Journal().events.push_back(firstFld() != nullptr ? "Open with controls"
-                                                     : "Open without controls");
+    Journal().events.push_back(ControlByName("firstFld") != nullptr ? "Open with controls"
+                                                                    : "Open without controls");
 }
 
 void DemoWnd::Event_Activate() {
@@ -156,35 +155,4 @@ bool DemoWnd::Canvas1_MouseDown(framework::Canvas&, int x, int y) {
 
 void DemoWnd::Timer1_Action(framework::Timer&) {
     ++Journal().timerFirings;
-}
-
-framework::Rectangle* DemoWnd::Frame1() {
-    return RuntimeCheckCast<framework::Rectangle>(ControlByName("Frame1"));
-}
-framework::TextField* DemoWnd::firstFld() {
-    return RuntimeCheckCast<framework::TextField>(ControlByName("firstFld"));
-}
-framework::TextField* DemoWnd::secondFld() {
-    return RuntimeCheckCast<framework::TextField>(ControlByName("secondFld"));
-}
-framework::TextField* DemoWnd::lateFld() {
-    return RuntimeCheckCast<framework::TextField>(ControlByName("lateFld"));
-}
-framework::TextField* DemoWnd::earlyFld() {
-    return RuntimeCheckCast<framework::TextField>(ControlByName("earlyFld"));
-}
-framework::Label* DemoWnd::NoteTxt() {
-    return RuntimeCheckCast<framework::Label>(ControlByName("NoteTxt"));
-}
-framework::PushButton* DemoWnd::OkBtn() {
-    return RuntimeCheckCast<framework::PushButton>(ControlByName("OkBtn"));
-}
-framework::PushButton* DemoWnd::CancelBtn() {
-    return RuntimeCheckCast<framework::PushButton>(ControlByName("CancelBtn"));
-}
-framework::Canvas* DemoWnd::Canvas1() {
-    return RuntimeCheckCast<framework::Canvas>(ControlByName("Canvas1"));
-}
-framework::Timer* DemoWnd::Timer1() {
-    return RuntimeCheckCast<framework::Timer>(ControlByName("Timer1"));
 }

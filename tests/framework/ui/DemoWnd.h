@@ -5,6 +5,7 @@
 // drive it through real widgets and read what its handlers saw from its journal.
 
 #include "framework/ui/Canvas.h"
+#include "framework/ui/ControlNamed.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PushButton.h"
@@ -33,16 +34,10 @@ class DemoWnd : public framework::Window {
 public:
     static constexpr std::string_view kClassName = "DemoWnd.DemoWnd";
 
-    framework::Rectangle* Frame1();
-    framework::TextField* firstFld();
-    framework::TextField* secondFld();
-    framework::TextField* lateFld();
-    framework::TextField* earlyFld();
-    framework::Label* NoteTxt();
-    framework::PushButton* OkBtn();
-    framework::PushButton* CancelBtn();
-    framework::Canvas* Canvas1();
-    framework::Timer* Timer1();
+    // A control of this window by its name and class.
+    template <class T> T& Get(std::string_view name) const {
+        return framework::ControlNamed<T>(*this, name);
+    }
 
 private:
     friend class framework::WindowFactory;
@@ -51,6 +46,7 @@ private:
 
     void Layout();
     void CreateControls();
+    template <class T> T& Add(std::string_view name, const std::string& list);
     void AddMenuHandlers(framework::Window& window);
     void Event_Open();
     void Event_Activate();

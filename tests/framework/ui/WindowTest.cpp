@@ -24,6 +24,9 @@ protected:
         GuiTest::TearDown();
     }
 
+    static framework::TextField& Field(std::string_view name) {
+        return DemoWnd().Get<framework::TextField>(name);
+    }
     static long Events(const std::string& event) {
         return std::count(Journal().events.begin(), Journal().events.end(), event);
     }
@@ -43,17 +46,17 @@ TEST_F(WindowTest, OneInstanceBuiltOnceOpenedWithItsControlsAndVisibleFromItsLis
     EXPECT_TRUE(first.IsEventImplemented("KeyDown"));
     EXPECT_FALSE(first.IsEventImplemented("EnableMenuItems"));
 
-    first.firstFld()->SetText("kept");
+    Field("firstFld").SetText("kept");
     first.Hide();
     DemoWnd().Show();
-    EXPECT_EQ(DemoWnd().firstFld()->Text(), "kept");
+    EXPECT_EQ(Field("firstFld").Text(), "kept");
 
     DemoWnd().Close();
     EXPECT_EQ(framework::GetImplicitWindow("DemoWnd.DemoWnd"), nullptr);
     QApplication::processEvents();
     class DemoWnd& fresh = DemoWnd();
     EXPECT_EQ(Journal().layoutRuns, 2);
-    EXPECT_EQ(fresh.firstFld()->Text(), "");
+    EXPECT_EQ(Field("firstFld").Text(), "");
     EXPECT_TRUE(fresh.Visible());
 }
 
@@ -70,17 +73,17 @@ TEST_F(WindowTest, ListsSetTheWindowAndPlaceControlsInContentCoordinates) {
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((top->frameGeometry().center() - screenCentre).manhattanLength(), 4);
 
-    framework::TextField* first = window.firstFld();
-    EXPECT_EQ(first->Parent(), window.Frame1());
-    EXPECT_EQ(first->Left(), 30);
-    EXPECT_EQ(first->Widget()->pos(), QPoint(20, 10));
-    EXPECT_EQ(first->Widget()->font().pixelSize(), 12);
+    framework::TextField& first = Field("firstFld");
+    EXPECT_EQ(first.Parent(), &window.Get<framework::Rectangle>("Frame1"));
+    EXPECT_EQ(first.Left(), 30);
+    EXPECT_EQ(first.Widget()->pos(), QPoint(20, 10));
+    EXPECT_EQ(first.Widget()->font().pixelSize(), 12);
     EXPECT_EQ(window.ControlByName("nothing"), nullptr);
     EXPECT_EQ(framework::RuntimeCheckCast<framework::Label>(window.ControlByName("firstFld")),
               nullptr);
-    EXPECT_TRUE(window.NoteTxt()->MultiLine());
-    EXPECT_TRUE(window.NoteTxt()->Widget()->font().bold());
-    EXPECT_TRUE(window.Canvas1()->Transparent());
+    EXPECT_TRUE(window.Get<framework::Label>("NoteTxt").MultiLine());
+    EXPECT_TRUE(window.Get<framework::Label>("NoteTxt").Widget()->font().bold());
+    EXPECT_TRUE(window.Get<framework::Canvas>("Canvas1").Transparent());
 
     const QImage shot = window.Content()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(15, 15), QColor(Qt::red));            // the canvas's backdrop
@@ -95,7 +98,7 @@ TEST_F(WindowTest, ListsSetTheWindowAndPlaceControlsInContentCoordinates) {
     EXPECT_THROW(window.SetProperty("Caption", std::string("x")),
                  framework::UnsupportedPropertyException);
     EXPECT_THROW(window.SetProperty("Width", true), framework::UnsupportedPropertyException);
-    EXPECT_THROW(first->SetProperty("RunMode", std::int64_t{1}),
+    EXPECT_THROW(first.SetProperty("RunMode", std::int64_t{1}),
                  framework::UnsupportedPropertyException);
 }
 
@@ -106,9 +109,9 @@ TEST_F(WindowTest, KeysReachTheHandlerFirstAsTheirCodes) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
     EXPECT_EQ(framework::FrontWindow(), &window);
     EXPECT_GE(Events("Activate"), 1);
-    QWidget* field = window.firstFld()->Widget();
+    QWidget* field = Field("firstFld").Widget();
     QTest::keyClicks(field, "1x23");
-    EXPECT_EQ(window.firstFld()->Text(), "123");
+    EXPECT_EQ(Field("firstFld").Text(), "123");
 
     const std::pair<Qt::Key, char> codes[] = {
         {Qt::Key_Backspace, 8}, {Qt::Key_Delete, 127}, {Qt::Key_Return, 13},
@@ -120,12 +123,12 @@ TEST_F(WindowTest, KeysReachTheHandlerFirstAsTheirCodes) {
         QTest::keyClick(field, key);
         EXPECT_EQ(Journal().keys, std::vector<std::string>{std::string(1, code)}) << key;
     }
-    window.firstFld()->SetText("123");
+    Field("firstFld").SetText("123");
     QTest::keyClick(field, Qt::Key_End);
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClick(field, Qt::Key_Home);
     QTest::keyClick(field, Qt::Key_Delete);
-    EXPECT_EQ(window.firstFld()->Text(), "2");
+    EXPECT_EQ(Field("firstFld").Text(), "2");
 
     Journal().keys.clear();
     for (Qt::Key modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
@@ -142,7 +145,7 @@ TEST_F(WindowTest, KeysReachTheHandlerFirstAsTheirCodes) {
 TEST_F(WindowTest, TabGoesByParentThenTabIndexAndReturnPressesTheLastDefaultButton) {
     class DemoWnd& window = DemoWnd();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
-    window.secondFld()->SetFocus();
+    Field("secondFld").SetFocus();
     std::vector<std::string> visited;
     for (int i = 0; i < 4; ++i) {
         QWidget* focused = QApplication::focusWidget();
@@ -156,19 +159,21 @@ TEST_F(WindowTest, TabGoesByParentThenTabIndexAndReturnPressesTheLastDefaultButt
     }
     EXPECT_EQ(visited, (std::vector<std::string>{"secondFld", "earlyFld", "lateFld", "firstFld"}));
 
-    QTest::keyClick(window.lateFld()->Widget(), Qt::Key_Return);
+    QTest::keyClick(Field("lateFld").Widget(), Qt::Key_Return);
     EXPECT_EQ(Journal().okPresses, 1);
-    EXPECT_EQ(window.DefaultButton(), window.OkBtn());
+    EXPECT_EQ(window.DefaultButton(), &window.Get<framework::PushButton>("OkBtn"));
 }
 
 TEST_F(WindowTest, MouseDownReachesTheCanvasThenTheWindowAndTheTimerFiresOnce) {
     class DemoWnd& window = DemoWnd();
-    QTest::mouseClick(window.Canvas1()->Widget(), Qt::LeftButton, {}, QPoint(5, 6));
-    QTest::mouseClick(window.NoteTxt()->Widget(), Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseClick(window.Get<framework::Canvas>("Canvas1").Widget(), Qt::LeftButton, {},
+                      QPoint(5, 6));
+    QTest::mouseClick(window.Get<framework::Label>("NoteTxt").Widget(), Qt::LeftButton, {},
+                      QPoint(1, 1));
     EXPECT_EQ(Events("canvas MouseDown 5,6"), 1);
     EXPECT_EQ(Events("window MouseDown 221,51"), 1);
 
-    EXPECT_EQ(window.Timer1()->Period(), 4000);
+    EXPECT_EQ(window.Get<framework::Timer>("Timer1").Period(), 4000);
     EXPECT_EQ(framework::FirePendingTimers(), 1);
     EXPECT_EQ(framework::FirePendingTimers(), 0);
     EXPECT_EQ(Journal().timerFirings, 1);
