@@ -41,14 +41,6 @@ struct PropertyEntry {
 // format does not know the name.
 std::optional<PropertyType> DeclaredType(std::string_view name);
 
-struct DeclaredProperty {
-    std::string_view name;
-    PropertyType type;
-};
-
-// Every name the format knows, each spelt once as the lists spell it, with its declared type.
-std::span<const DeclaredProperty> DeclaredProperties();
-
 // Turns a readable table into the byte string. Throws PropertyListException for a name the
 // format does not know or a value whose type differs from the name's declared type.
 std::string EncodePropertyList(std::span<const PropertyEntry> entries);

@@ -10,6 +10,11 @@ namespace {
 
 using enum PropertyType;
 
+struct DeclaredProperty {
+    std::string_view name;
+    PropertyType type;
+};
+
 // Integer also carries the framework's enumerations (window types and locations, alignments,
 // button styles, timer modes): they are stored as Integers.
 constexpr std::array<DeclaredProperty, 79> kDeclaredProperties{{
@@ -95,10 +100,6 @@ constexpr std::array<DeclaredProperty, 79> kDeclaredProperties{{
 }};
 
 } // namespace
-
-std::span<const DeclaredProperty> DeclaredProperties() {
-    return kDeclaredProperties;
-}
 
 std::optional<PropertyType> DeclaredType(std::string_view name) {
     const auto found = std::ranges::find_if(kDeclaredProperties, [name](const auto& declared) {
