@@ -20,8 +20,6 @@ namespace {
 
 using framework::ControlNamed;
 
-// The window kind of this window alone: no title bar, no buttons, fixed size.
-constexpr std::int64_t kTitlelessWindow = 2;
 constexpr std::int64_t kFireOnce = 1;
 constexpr std::int64_t kSplashMilliseconds = 4000;
 
@@ -29,7 +27,7 @@ const std::string& WindowList() {
     static const std::string list = framework::LayoutList(framework::WindowLayout{
         .width = 334,
         .height = 200,
-        .type = kTitlelessWindow,
+        .type = framework::kTitlelessWindow,
         .hasCloseButton = false,
         .hasMinimizeButton = false,
     });

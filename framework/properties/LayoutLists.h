@@ -20,6 +20,8 @@ inline constexpr Color kBlack{0x00000000};
 
 // The Type and TextAlignment codes that the lists use.
 inline constexpr std::int64_t kDocumentWindow = 0;
+// No title bar and no buttons, and exactly the size its list gives.
+inline constexpr std::int64_t kTitlelessWindow = 2;
 inline constexpr std::int64_t kAlignDefault = 0;
 inline constexpr std::int64_t kAlignCentre = 2;
 

@@ -1,6 +1,7 @@
 #include "framework/ui/MenuBarPresenter.h"
 
 #include "framework/menus/MenuCommands.h"
+#include "framework/properties/LayoutLists.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/EditCommands.h"
 #include "framework/ui/ImplicitWindows.h"
@@ -18,7 +19,6 @@
 namespace framework {
 namespace {
 
-constexpr int kDocumentWindow = 0;
 constexpr int kQuitStatus = 0;
 
 #ifdef Q_OS_MACOS

@@ -1,5 +1,6 @@
 #include "framework/ui/Window.h"
 
+#include "framework/properties/LayoutLists.h"
 #include "framework/ui/Appearance.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/MenuBarPresenter.h"
@@ -193,7 +194,7 @@ int Window::Height() const {
 
 void Window::ApplyWindowFlags() {
     Qt::WindowFlags flags = Qt::Window;
-    if (type_ == 2) {
+    if (type_ == kTitlelessWindow) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -204,7 +205,7 @@ void Window::ApplyWindowFlags() {
     }
     const bool wasVisible = widget_->isVisible();
     widget_->setWindowFlags(flags);
-    widget_->SetEdge(type_ == 2);
+    widget_->SetEdge(type_ == kTitlelessWindow);
     if (wasVisible) {
         widget_->show();
     }
@@ -216,7 +217,7 @@ void Window::ApplySizeLimits() {
     ContentWidget& content = widget_->Content();
     const QSize size(width_, height_);
     content.SetWantedSize(size);
-    const bool fixed = !resizeable_ || type_ == 2;
+    const bool fixed = !resizeable_ || type_ == kTitlelessWindow;
     widget_->layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize
                                                : QLayout::SetDefaultConstraint);
     if (fixed) {
