@@ -2,7 +2,6 @@
 
 #include "conversion/ControlWndLayout.h"
 #include "conversion/core/Module1.h"
-#include "framework/menus/MenuItem.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"
@@ -22,32 +21,33 @@
 using conversion::ControlKind;
 using conversion::ControlLayout;
 using framework::ControlNamed;
-using framework::RuntimeCheckCast;
 using framework::RuntimeCreateDelegate;
 
 namespace {
 
-// Each control's handled events, bound right after its list is applied.
-template <auto Method> void BindKeyDown(class ControlWnd& window, framework::Control& control) {
-    RuntimeCheckCast<framework::TextField>(&control)->BindKeyDown(
-        RuntimeCreateDelegate(&window, Method));
+// Each control's handled events, bound right after its list is applied. The control is fetched
+// by name as the class its handler needs, so a row that names a control of another class fails
+// as a nil object instead of binding through a null pointer.
+template <auto Method> void BindKeyDown(class ControlWnd& window, std::string_view name) {
+    ControlNamed<framework::TextField>(window, name)
+        .BindKeyDown(RuntimeCreateDelegate(&window, Method));
 }
-template <auto Method> void BindAction(class ControlWnd& window, framework::Control& control) {
-    RuntimeCheckCast<framework::PushButton>(&control)->BindAction(
-        RuntimeCreateDelegate(&window, Method));
+template <auto Method> void BindAction(class ControlWnd& window, std::string_view name) {
+    ControlNamed<framework::PushButton>(window, name)
+        .BindAction(RuntimeCreateDelegate(&window, Method));
 }
-template <auto Method> void BindMouseEnter(class ControlWnd& window, framework::Control& control) {
-    RuntimeCheckCast<framework::Canvas>(&control)->BindMouseEnter(
-        RuntimeCreateDelegate(&window, Method));
+template <auto Method> void BindMouseEnter(class ControlWnd& window, std::string_view name) {
+    ControlNamed<framework::Canvas>(window, name)
+        .BindMouseEnter(RuntimeCreateDelegate(&window, Method));
 }
-template <auto Method> void BindMouseDown(class ControlWnd& window, framework::Control& control) {
-    RuntimeCheckCast<framework::Canvas>(&control)->BindMouseDown(
-        RuntimeCreateDelegate(&window, Method));
+template <auto Method> void BindMouseDown(class ControlWnd& window, std::string_view name) {
+    ControlNamed<framework::Canvas>(window, name)
+        .BindMouseDown(RuntimeCreateDelegate(&window, Method));
 }
 
 struct EventBinding {
     std::string_view control;
-    void (*bind)(class ControlWnd& window, framework::Control& control);
+    void (*bind)(class ControlWnd& window, std::string_view name);
 };
 
 const std::array<EventBinding, 14> kEventBindings{{
@@ -76,11 +76,9 @@ template <class T> void CreateControl(class ControlWnd& window, const ControlLay
         control = &ControlNamed<T>(window, name);
     }
     framework::SetProperties(*control, layout.list);
-    const auto binding =
-        std::find_if(kEventBindings.begin(), kEventBindings.end(),
-                     [&name](const EventBinding& row) { return row.control == name; });
+    const auto binding = std::ranges::find(kEventBindings, name, &EventBinding::control);
     if (binding != kEventBindings.end()) {
-        binding->bind(window, ControlNamed<T>(window, name));
+        binding->bind(window, name);
     }
 }
 
@@ -97,14 +95,6 @@ void CreateControl(class ControlWnd& window, const ControlLayout& layout) {
     case ControlKind::Canvas:
         return CreateControl<framework::Canvas>(window, layout);
     }
-}
-
-// A menu-item accessor gives nullptr for an item the menu bar lacks.
-framework::MenuItem& Existing(const std::shared_ptr<framework::MenuItem>& item) {
-    if (item == nullptr) {
-        throw framework::NilObjectException("the menu bar lacks an item of the converter window");
-    }
-    return *item;
 }
 
 } // namespace
@@ -167,9 +157,9 @@ void ControlWnd::Event_Activate() {
 }
 
 void ControlWnd::Event_EnableMenuItems() {
-    Existing(ControlMenuItem()).SetEnabled(false);
-    Existing(DescriptionMenuItem()).SetEnabled(true);
-    Existing(AboutMenuItem()).SetEnabled(true);
+    SetItemEnabled(ControlMenuItem(), false);
+    SetItemEnabled(DescriptionMenuItem(), true);
+    SetItemEnabled(AboutMenuItem(), true);
 }
 
 bool ControlWnd::DescriptionMenuItem_Action() {

@@ -1,9 +1,7 @@
 #include "shell/DescriptionWnd.h"
 
 #include "conversion/ControlWnd.h"
-#include "framework/menus/MenuItem.h"
 #include "framework/properties/LayoutLists.h"
-#include "framework/runtime/Exceptions.h"
 #include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Printing.h"
@@ -13,7 +11,6 @@
 #include "shell/DescriptionText.h"
 #include "shell/MenuItems.h"
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -58,13 +55,6 @@ const std::string& DescribeFld2List() {
         .fontName = "Courier",
     });
     return list;
-}
-
-void Enable(const std::shared_ptr<framework::MenuItem>& item) {
-    if (item == nullptr) {
-        throw framework::NilObjectException("the menu bar lacks an item of the description window");
-    }
-    item->SetEnabled(true);
 }
 
 } // namespace
@@ -129,8 +119,8 @@ void DescriptionWnd::Event_Open() {
 }
 
 void DescriptionWnd::Event_EnableMenuItems() {
-    Enable(ControlMenuItem());
-    Enable(AboutMenuItem());
+    SetItemEnabled(ControlMenuItem(), true);
+    SetItemEnabled(AboutMenuItem(), true);
 }
 
 bool DescriptionWnd::ControlMenuItem_Action() {

@@ -26,11 +26,7 @@ const framework::ApplicationEventTable& HandleAboutMenu::Events() {
 void HandleAboutMenu::Constructor() {}
 
 void HandleAboutMenu::Event_EnableMenuItems() {
-    const auto item = AboutWYB();
-    if (item == nullptr) {
-        throw framework::NilObjectException("the menu bar has no item AboutWYB");
-    }
-    item->SetEnabled(true);
+    SetItemEnabled(AboutWYB(), true);
 }
 
 bool HandleAboutMenu::AboutWYB_Action() {

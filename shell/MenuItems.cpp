@@ -40,3 +40,10 @@ std::shared_ptr<framework::MenuItem> DescriptionMenuItem() {
 std::shared_ptr<framework::MenuItem> ControlMenuItem() {
     return LookUpItem("ControlMenuItem");
 }
+
+void SetItemEnabled(const std::shared_ptr<framework::MenuItem>& item, bool enabled) {
+    if (item == nullptr) {
+        throw framework::NilObjectException("the menu bar lacks an item whose state is set");
+    }
+    item->SetEnabled(enabled);
+}

@@ -14,3 +14,7 @@ std::shared_ptr<framework::AppleMenuItem> AboutWYB();
 std::shared_ptr<framework::MenuItem> AboutMenuItem();
 std::shared_ptr<framework::MenuItem> DescriptionMenuItem();
 std::shared_ptr<framework::MenuItem> ControlMenuItem();
+
+// Enables or disables an item an accessor gave. An item the menu bar lacks is nil, and setting
+// its state raises NilObjectException.
+void SetItemEnabled(const std::shared_ptr<framework::MenuItem>& item, bool enabled);
