@@ -12,7 +12,6 @@
 #include <QLayout>
 #include <QScreen>
 #include <algorithm>
-#include <array>
 
 namespace framework {
 
@@ -82,101 +81,6 @@ void Window::SetVisible(bool visible) {
         Show();
     } else {
         Hide();
-    }
-}
-
-std::span<const PropertyRow<Window>> Window::PropertyRows() {
-    using V = const PropertyValue&;
-    static const std::array<PropertyRow<Window>, 22> rows{{
-        {"Width",
-         [](Window& w, V v) {
-             w.width_ = IntValue(v, "Width");
-             w.ApplySizeLimits();
-         }},
-        {"Height",
-         [](Window& w, V v) {
-             w.height_ = IntValue(v, "Height");
-             w.ApplySizeLimits();
-         }},
-        {"MinimumWidth",
-         [](Window& w, V v) {
-             w.minimumWidth_ = IntValue(v, "MinimumWidth");
-             w.ApplySizeLimits();
-         }},
-        {"MinimumHeight",
-         [](Window& w, V v) {
-             w.minimumHeight_ = IntValue(v, "MinimumHeight");
-             w.ApplySizeLimits();
-         }},
-        {"MaximumWidth",
-         [](Window& w, V v) {
-             w.maximumWidth_ = IntValue(v, "MaximumWidth");
-             w.ApplySizeLimits();
-         }},
-        {"MaximumHeight",
-         [](Window& w, V v) {
-             w.maximumHeight_ = IntValue(v, "MaximumHeight");
-             w.ApplySizeLimits();
-         }},
-        {"Type",
-         [](Window& w, V v) {
-             w.type_ = IntValue(v, "Type");
-             w.ApplyWindowFlags();
-             w.ApplySizeLimits();
-         }},
-        {"Title",
-         [](Window& w, V v) {
-             w.widget_->setWindowTitle(QString::fromStdString(ValueAs<std::string>(v, "Title")));
-         }},
-        {"HasCloseButton",
-         [](Window& w, V v) {
-             w.hasCloseButton_ = ValueAs<bool>(v, "HasCloseButton");
-             w.ApplyWindowFlags();
-         }},
-        {"HasMaximizeButton",
-         [](Window& w, V v) {
-             w.hasMaximizeButton_ = ValueAs<bool>(v, "HasMaximizeButton");
-             w.ApplyWindowFlags();
-         }},
-        {"HasMinimizeButton",
-         [](Window& w, V v) {
-             w.hasMinimizeButton_ = ValueAs<bool>(v, "HasMinimizeButton");
-             w.ApplyWindowFlags();
-         }},
-        {"HasFullScreenButton",
-         [](Window& w, V v) {
-             w.hasFullScreenButton_ = ValueAs<bool>(v, "HasFullScreenButton");
-             w.ApplyWindowFlags();
-         }},
-        {"Resizeable",
-         [](Window& w, V v) {
-             w.resizeable_ = ValueAs<bool>(v, "Resizeable");
-             w.ApplySizeLimits();
-         }},
-        {"Composite", nullptr},
-        {"MacProcId", [](Window& w, V v) { w.macProcId_ = ValueAs<std::int64_t>(v, "MacProcId"); }},
-        {"FullScreen", nullptr},
-        {"DefaultLocation", nullptr},
-        {"Visible", [](Window& w, V v) { w.SetVisible(ValueAs<bool>(v, "Visible")); }},
-        {"HasBackgroundColor",
-         [](Window& w, V v) {
-             w.hasBackgroundColor_ = ValueAs<bool>(v, "HasBackgroundColor");
-             w.ApplyBackground();
-         }},
-        {"BackgroundColor",
-         [](Window& w, V v) {
-             w.backgroundColor_ = ValueAs<Color>(v, "BackgroundColor");
-             w.ApplyBackground();
-         }},
-        {"MenuBarVisible", nullptr},
-        {"LiveResize", nullptr},
-    }};
-    return rows;
-}
-
-void Window::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (!SetFromTable(PropertyRows(), *this, kept_, name, value)) {
-        ThrowUnknownProperty("Window", name);
     }
 }
 
