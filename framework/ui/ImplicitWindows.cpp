@@ -33,8 +33,11 @@ std::vector<QPointer<QWidget>>& ActivationOrder() {
 }
 
 Window* LiveWindowOf(const QWidget* widget) {
+    if (widget == nullptr) {
+        return nullptr;
+    }
     for (const auto& [className, window] : LiveWindows()) {
-        if (widget != nullptr && window->TopLevelWidget() == widget) {
+        if (window->TopLevelWidget() == widget) {
             return window.get();
         }
     }
