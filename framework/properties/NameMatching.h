@@ -10,11 +10,4 @@ namespace framework {
 
 bool EqualsIgnoringCase(std::string_view left, std::string_view right);
 
-// An ordering that ignores case, for maps keyed by property name; transparent, so lookups take
-// a string_view without building a string.
-struct LessIgnoringCase {
-    using is_transparent = void;
-    bool operator()(std::string_view left, std::string_view right) const;
-};
-
 } // namespace framework

@@ -2,13 +2,12 @@
 
 // Each window and control class sets its properties through a table of rows, one per property
 // name, matched without regard to case. A row without a setter is a property that the toolkit
-// has no counterpart for: the name is accepted and its value kept, so a list may hold it.
+// has no counterpart for: the name is accepted and its value has no effect, so a list may hold it.
 
 #include "framework/properties/NameMatching.h"
 #include "framework/properties/PropertyList.h"
 #include "framework/runtime/Exceptions.h"
 
-#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,32 +32,14 @@ template <class Target> struct PropertyRow {
     void (*set)(Target& target, const PropertyValue& value);
 };
 
-// Values of the accepted properties that have no effect on screen, by name.
-class KeptProperties {
-public:
-    void Keep(std::string_view name, const PropertyValue& value) {
-        values_[std::string(name)] = value;
-    }
-    // The value last given, or nullptr.
-    const PropertyValue* Find(std::string_view name) const {
-        auto found = values_.find(name);
-        return found == values_.end() ? nullptr : &found->second;
-    }
-
-private:
-    std::map<std::string, PropertyValue, LessIgnoringCase> values_;
-};
-
 // Applies the value through the row of that name; false when no row has the name.
 template <class Target>
-bool SetFromTable(std::span<const PropertyRow<Target>> rows, Target& target, KeptProperties& kept,
-                  std::string_view name, const PropertyValue& value) {
+bool SetFromTable(std::span<const PropertyRow<Target>> rows, Target& target, std::string_view name,
+                  const PropertyValue& value) {
     for (const auto& row : rows) {
         if (EqualsIgnoringCase(row.name, name)) {
             if (row.set != nullptr) {
                 row.set(target, value);
-            } else {
-                kept.Keep(row.name, value);
             }
             return true;
         }

@@ -169,7 +169,7 @@ void RectControl::SetProperty(std::string_view name, const PropertyValue& value)
         {"DataField", nullptr},
         {"AllowTabs", nullptr},
     }};
-    if (!SetFromTable(std::span<const PropertyRow<RectControl>>(rows), *this, kept_, name, value)) {
+    if (!SetFromTable(std::span<const PropertyRow<RectControl>>(rows), *this, name, value)) {
         ThrowUnknownProperty(Name(), name);
     }
 }

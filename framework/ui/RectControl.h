@@ -49,9 +49,6 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
-    // The values given to properties that have no effect on screen, by name.
-    const PropertyValue* KeptValue(std::string_view name) const { return kept_.Find(name); }
-
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
     QWidget* Widget() const { return widget_; }
@@ -67,7 +64,7 @@ protected:
     template <class Derived>
     void SetPropertyThroughTable(std::span<const PropertyRow<Derived>> rows, std::string_view name,
                                  const PropertyValue& value) {
-        if (!SetFromTable(rows, static_cast<Derived&>(*this), kept_, name, value)) {
+        if (!SetFromTable(rows, static_cast<Derived&>(*this), name, value)) {
             RectControl::SetProperty(name, value);
         }
     }
@@ -80,7 +77,6 @@ private:
     QPointer<QWidget> widget_;
     Focus focus_;
     RectControl* parent_ = nullptr;
-    KeptProperties kept_;
     int tabIndex_ = 0;
     bool tabStop_ = true;
     bool transparent_ = false;

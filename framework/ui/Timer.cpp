@@ -68,8 +68,7 @@ void Timer::SetProperty(std::string_view name, const PropertyValue& value) {
         {"RunMode", [](Timer& t, V v) { t.SetRunMode(IntValue(v, "RunMode")); }},
         {"Period", [](Timer& t, V v) { t.SetPeriod(IntValue(v, "Period")); }},
     }};
-    KeptProperties unused;
-    if (!SetFromTable(std::span<const PropertyRow<Timer>>(rows), *this, unused, name, value)) {
+    if (!SetFromTable(std::span<const PropertyRow<Timer>>(rows), *this, name, value)) {
         ThrowUnknownProperty(Name(), name);
     }
 }

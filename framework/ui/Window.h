@@ -59,8 +59,6 @@ public:
     int Type() const { return type_; }
     bool Resizeable() const { return resizeable_; }
     std::int64_t MacProcId() const { return macProcId_; }
-    // The values given to properties that have no effect on screen, by name.
-    const PropertyValue* KeptValue(std::string_view name) const { return kept_.Find(name); }
 
     bool IsEventImplemented(std::string_view eventName) const;
     // Raised by the framework: Activate, Close, EnableMenuItems (by the menu bar) and so on.
@@ -107,7 +105,6 @@ private:
     std::unique_ptr<WindowWidget> widget_;
     std::vector<std::unique_ptr<Control>> controls_;
     MenuHandlers menuHandlers_;
-    KeptProperties kept_;
     PushButton* defaultButton_ = nullptr;
     bool constructing_ = false;
     bool showWhenBuilt_ = false;

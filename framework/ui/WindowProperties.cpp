@@ -98,7 +98,7 @@ std::span<const PropertyRow<Window>> Window::PropertyRows() {
 }
 
 void Window::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (!SetFromTable(PropertyRows(), *this, kept_, name, value)) {
+    if (!SetFromTable(PropertyRows(), *this, name, value)) {
         ThrowUnknownProperty("Window", name);
     }
 }
