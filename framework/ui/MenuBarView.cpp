@@ -124,13 +124,4 @@ void MenuBarView::SyncEnabledStates() {
     }
 }
 
-QAction* MenuBarView::ActionFor(const MenuItem& item) const {
-    for (const auto& [action, shown] : items_) {
-        if (shown.get() == &item) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace framework

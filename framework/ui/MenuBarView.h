@@ -37,8 +37,6 @@ public:
     const std::shared_ptr<MenuItem>& Tree() const { return tree_; }
     // Brings every action in line with its item's Enabled.
     void SyncEnabledStates();
-    // The action that shows the item, or nullptr (separators and items not shown have none).
-    QAction* ActionFor(const MenuItem& item) const;
 
 private:
     void AddMenu(const std::shared_ptr<MenuItem>& menu);
