@@ -16,6 +16,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -32,6 +33,8 @@ protected:
 
 TEST_F(AboutWndTest, SplashIsAFixedTitlelessWindowWithCentredPicturesAndOneLine) {
     class AboutWnd& about = AboutWnd();
+    EXPECT_EQ(std::tuple(about.Width(), about.Height(), about.Type(), about.Title()),
+              std::tuple(334, 200, 2, std::string()));
     EXPECT_TRUE(about.TopLevelWidget()->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(about.TopLevelWidget()->minimumSize(), about.TopLevelWidget()->maximumSize());
     const QImage shot = about.TopLevelWidget()->grab().toImage();

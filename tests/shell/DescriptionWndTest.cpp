@@ -3,7 +3,6 @@
 #include "conversion/ControlWnd.h"
 #include "framework/ui/Canvas.h"
 #include "shell/DescriptionText.h"
-#include "shell/MenuItems.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
@@ -121,26 +120,6 @@ TEST_F(DescriptionWndTest, ClosingDropsTheEditsAndTheNextRequestBuildsAnew) {
     class DescriptionWnd& reopened = Opened();
     ExpectStoredTextWithBoldName(reopened.DescribeFld2());
     EXPECT_NE(reopened.BoundMenuHandlers().Find("Print"), nullptr);
-}
-
-TEST_F(DescriptionWndTest, EnablesControlAndAboutLeavesDescriptionAndShowsTheConverter) {
-    class DescriptionWnd& window = Opened();
-    for (const bool description : {true, false}) {
-        ControlMenuItem()->SetEnabled(false);
-        AboutMenuItem()->SetEnabled(false);
-        DescriptionMenuItem()->SetEnabled(description);
-
-        window.RaiseEvent(framework::WindowEvent::EnableMenuItems);
-
-        EXPECT_TRUE(ControlMenuItem()->Enabled());
-        EXPECT_TRUE(AboutMenuItem()->Enabled());
-        EXPECT_EQ(DescriptionMenuItem()->Enabled(), description) << "left as it was";
-    }
-
-    EXPECT_FALSE(framework::ChooseMenuItem("ControlMenuItem"));
-    auto* converter = framework::GetImplicitWindow(ControlWnd::kClassName);
-    ASSERT_NE(converter, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(converter->TopLevelWidget()));
 }
 
 } // namespace

@@ -86,7 +86,9 @@ TEST_F(MenuBarTest, DocumentWindowsCarryTheBarAboveTheirContentAndTheAboutWindow
         editItems << (action->isSeparator() ? "-" : action->text());
     }
     EXPECT_EQ(editItems, QStringList({"Undo", "-", "Cut", "Copy", "Paste"}));
-    EXPECT_EQ(MenuOf(*bar, "File")->actions()[0]->shortcut(), QKeySequence("Ctrl+Q"));
+    const QAction* quit = MenuOf(*bar, "File")->actions()[0];
+    EXPECT_EQ(quit->text(), "Quit");
+    EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
 
     // A bar set anew replaces the one shown rather than stacking a second above it.
     App().SetMenuBar(std::make_shared<framework::MenuBar>());
@@ -96,7 +98,7 @@ TEST_F(MenuBarTest, DocumentWindowsCarryTheBarAboveTheirContentAndTheAboutWindow
 }
 
 // Everything but Quit starts each pass disabled; the front window and the application enable
-// their own items, and the About window enables none.
+// their own items, and the About window enables none. Control brings the converter back.
 TEST_F(MenuBarTest, EachFrontWindowEnablesItsOwnItemsAndAboutWYBIsAlwaysOn) {
     const auto enabled = [] {
         framework::RefreshMenuStates();
@@ -125,6 +127,8 @@ TEST_F(MenuBarTest, EachFrontWindowEnablesItsOwnItemsAndAboutWYBIsAlwaysOn) {
               (ItemStates{{"Control", true}, {"Description", false}, {"About Quorvane", true}}));
     EXPECT_EQ(enabled(),
               (std::set<std::string>{"FileQuit", "ControlMenuItem", "AboutMenuItem", "AboutWYB"}));
+    EXPECT_FALSE(framework::ChooseMenuItem("ControlMenuItem"));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(converter.TopLevelWidget()));
 }
 
 TEST_F(MenuBarTest, ChoicesReachTheFrontWindowAndTheApplicationByName) {

@@ -1,5 +1,4 @@
 #include "framework/menus/MenuCommands.h"
-#include "framework/menus/MenuShortcut.h"
 #include "shell/Menu.h"
 
 #include <gtest/gtest.h>
@@ -73,19 +72,6 @@ TEST(MenuTreeTest, ItemsAreFoundByNameNotByCaption) {
     EXPECT_EQ(std::dynamic_pointer_cast<framework::AppleMenuItem>(about), nullptr);
     EXPECT_NE(std::dynamic_pointer_cast<framework::AppleMenuItem>(aboutWyb), nullptr);
     EXPECT_EQ(about->Parent()->Name(), "WindowMenu");
-}
-
-TEST(MenuTreeTest, QuitIsTheFrameworksAndTheSeparatorHasNoShortcut) {
-    const auto bar = Menu();
-    const auto quit = bar->Lookup("FileQuit");
-    ASSERT_NE(quit, nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<framework::QuitMenuItem>(quit), nullptr);
-    EXPECT_EQ(quit->Value(), "Quit");
-    EXPECT_EQ(framework::ParseShortcut(quit->Shortcut()),
-              (framework::MenuShortcut{.command = true, .key = 'Q'}));
-    const auto separator = bar->Lookup("UntitledMenu1");
-    EXPECT_TRUE(separator->IsSeparator());
-    EXPECT_EQ(separator->Shortcut(), "");
 }
 
 TEST(MenuTreeTest, SecondCallReturnsTheSameBarWithoutBuildingAgain) {

@@ -39,15 +39,6 @@ TEST_F(CalculateTest, ARawScoreOrMeanThatIsNotFiniteIsRefused) {
     }
 }
 
-TEST_F(CalculateTest, ARefusedPressKeepsEarlierResults) {
-    Fill({{F::raw, "60"}, {F::rawmean, "50"}, {F::rawsd, "10"}});
-    Press();
-    Module1::dirty = "no";
-    form.SetText(F::rawsd, "0");
-    ExpectRefused("The raw score sd must be greater than 0.", F::rawsd);
-    EXPECT_EQ(Shown(), (Results{"+1.0", "60", "115", "71", "600", "120", "84"}));
-}
-
 TEST_F(CalculateTest, TheRawFieldsAreNotTestedOnTheStandardRoad) {
     Fill({{F::rawmean, "1e999"}, {F::rawsd, "-3"}, {F::z, "-1"}});
     EXPECT_EQ(Press(), (Results{"-1.0", "40", "85", "29", "400", "80", "16"}));

@@ -18,6 +18,11 @@ TEST_F(CalculateTest, RawRoadWinsOverAnyStandardScoreAndRepeatsItself) {
 
     Fill({{F::raw, "37.5"}, {F::rawmean, "37.5"}, {F::rawsd, "4"}});
     EXPECT_EQ(Press(), kOnTheMeans);
+
+    // A refused press keeps the earlier results.
+    Module1::dirty = "no";
+    form.SetText(F::rawsd, "0");
+    ExpectRefused("The raw score sd must be greater than 0.", F::rawsd);
 }
 
 TEST_F(CalculateTest, RawResultsBeyondEveryRangeArePulledToTheirBoundsAndMarked) {

@@ -58,6 +58,10 @@ TEST(LayoutListsTest, EachKindHoldsItsEntriesBetweenItsFixedFirstAndLastNames) {
         EXPECT_EQ(canvas[i].name, "Transparent") << i;
         EXPECT_EQ(canvas[i].value, PropertyValue{true}) << i;
     }
+    // Without a title a window's list is 367 bytes, its words stored little-endian.
+    const std::string window = LayoutList(WindowLayout{.width = 334});
+    EXPECT_EQ(window.size(), 367u);
+    EXPECT_EQ(window.substr(0, 14), "Width "s + std::string("\x4e\x01\0\0\0\0\0\0", 8));
 }
 
 TEST(LayoutListsTest, EveryControlListOpensWithThePlaceInTheCommonHead) {

@@ -67,39 +67,6 @@ TEST(PropertyListTest, TimerListIsThirtyOneBytes) {
     EXPECT_EQ(list.size(), 31u);
 }
 
-TEST(PropertyListTest, WindowListOfTwentyTwoEntriesIs367Bytes) {
-    const PropertyEntry aboutWindow[] = {
-        {"Width", 334},
-        {"Height", 200},
-        {"MinimumWidth", 64},
-        {"MinimumHeight", 64},
-        {"MaximumWidth", 32000},
-        {"MaximumHeight", 32000},
-        {"Type", 2},
-        {"Title", ""s},
-        {"HasCloseButton", false},
-        {"HasMaximizeButton", false},
-        {"HasMinimizeButton", false},
-        {"HasFullScreenButton", false},
-        {"Resizeable", false},
-        {"Composite", false},
-        {"MacProcID", 0},
-        {"FullScreen", false},
-        {"DefaultLocation", 0},
-        {"Visible", true},
-        {"HasBackgroundColor", true},
-        {"BackgroundColor", Color{0x00FFFFFF}},
-        {"MenuBarVisible", true},
-        {"LiveResize", false},
-    };
-    const std::string list = EncodePropertyList(aboutWindow);
-    EXPECT_EQ(list.size(), 367u);
-
-    RecordingTarget window;
-    SetProperties(window, list);
-    ExpectSameEntries(window.set, aboutWindow);
-}
-
 TEST(PropertyListTest, StoresWordsLittleEndian) {
     EXPECT_EQ(EncodePropertyList({{"Index", std::int64_t{-2147483648}}}),
               "Index "s + Bytes({0x00, 0x00, 0x00, 0x80, 0xff, 0xff, 0xff, 0xff}));
