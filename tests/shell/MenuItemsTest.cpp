@@ -47,8 +47,8 @@ TEST_F(MenuItemsTest, EveryCallLooksInTheMenuBarAsItIsNow) {
     framework::Application& app = Register();
     app.SetMenuBar(Menu());
     const auto first = ControlMenuItem();
-    EXPECT_EQ(first->Value(), "Control");
-    EXPECT_EQ(DescriptionMenuItem()->Value(), "Description");
+    EXPECT_EQ(first, app.MenuBar()->Lookup("ControlMenuItem"));
+    EXPECT_EQ(DescriptionMenuItem(), app.MenuBar()->Lookup("DescriptionMenuItem"));
     EXPECT_EQ(AboutWYB(), app.MenuBar()->Lookup("AboutWYB"));
     EXPECT_EQ(AboutMenuItem(), app.MenuBar()->Lookup("AboutMenuItem"));
 

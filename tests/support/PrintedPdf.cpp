@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <gtest/gtest.h>
+#include <numeric>
 #include <stdexcept>
 
 namespace guitest {
@@ -39,8 +41,13 @@ std::string PdfPage::Text() const {
 }
 
 bool PdfPage::Contains(const std::string& word) const {
-    return std::any_of(words.begin(), words.end(),
-                       [&](const PdfWord& each) { return each.text == word; });
+    return Find(word) != nullptr;
+}
+
+const PdfWord* PdfPage::Find(const std::string& text) const {
+    const auto found = std::find_if(words.begin(), words.end(),
+                                    [&](const PdfWord& word) { return word.text == text; });
+    return found == words.end() ? nullptr : &*found;
 }
 
 std::vector<PdfPage> ReadPdf(const std::string& path) {
@@ -55,6 +62,39 @@ std::vector<PdfPage> ReadPdf(const std::string& path) {
         }
     }
     return pages;
+}
+
+std::vector<int> OneTo(int n) {
+    std::vector<int> numbers(static_cast<std::size_t>(n));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    return numbers;
+}
+
+std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix) {
+    std::vector<int> numbers;
+    for (std::size_t i = 0; i + 1 < page.words.size(); ++i) {
+        if (page.words[i].text == prefix) {
+            numbers.push_back(std::stoi(page.words[i + 1].text));
+        }
+    }
+    return numbers;
+}
+
+int ExpectWholeLinesIn(const PdfPage& page, const std::string& prefix, double height) {
+    const std::vector<int> printed = LineNumbers(page, prefix);
+    const int count = static_cast<int>(printed.size());
+    EXPECT_EQ(printed, OneTo(count));
+    const PdfWord* first = page.Find("1");
+    const PdfWord* second = page.Find("2");
+    if (first == nullptr || second == nullptr) {
+        ADD_FAILURE() << "fewer than two lines printed";
+        return count;
+    }
+    const double pitch = second->top - first->top;
+    EXPECT_GT(pitch, 0.0);
+    EXPECT_LE(count * pitch, height);
+    EXPECT_GT((count + 1) * pitch, height);
+    return count;
 }
 
 } // namespace guitest

@@ -22,9 +22,21 @@ struct PdfPage {
     // The words in reading order, joined by single blanks.
     std::string Text() const;
     bool Contains(const std::string& word) const;
+    // The first word with this text, or nullptr.
+    const PdfWord* Find(const std::string& text) const;
 };
 
 // The pages of the PDF file; throws std::runtime_error when it cannot be read.
 std::vector<PdfPage> ReadPdf(const std::string& path);
+
+// 1 to n, the numbers a run of n printed lines must carry in order.
+std::vector<int> OneTo(int n);
+
+// The numbers of the printed lines "<prefix> <number>", in the order they print.
+std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix);
+
+// A block of height points holds lines "<prefix> 1" onwards, whole and in order, as many as fit
+// and not one more. Gives the number printed.
+int ExpectWholeLinesIn(const PdfPage& page, const std::string& prefix, double height);
 
 } // namespace guitest

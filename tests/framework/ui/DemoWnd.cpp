@@ -106,10 +106,6 @@ void DemoWnd::CreateControls() {
     canvas.SetBackdrop(std::make_shared<framework::Picture>(red));
     framework::SetProperties(canvas, LayoutList(kCanvas));
     canvas.BindMouseDown(RuntimeCreateDelegate(this, &DemoWnd::Canvas1_MouseDown));
-
-    Add<framework::Timer>("Timer1", framework::EncodePropertyList({{"RunMode", std::int64_t{1}},
-                                                                   {"Period", std::int64_t{4000}}}))
-        .BindAction(RuntimeCreateDelegate(this, &DemoWnd::Timer1_Action));
 }
 
 void DemoWnd::AddMenuHandlers(framework::Window&) {
@@ -143,16 +139,9 @@ bool DemoWnd::firstFld_KeyDown(framework::TextField&, const std::string& key) {
 
 void DemoWnd::OkBtn_Action(framework::PushButton&) {
     ++Journal().okPresses;
-    if (Journal().throwOnOk) {
-        throw framework::NilObjectException("OK pressed on a missing form");
-    }
 }
 
 bool DemoWnd::Canvas1_MouseDown(framework::Canvas&, int x, int y) {
     Journal().events.push_back("canvas MouseDown " + std::to_string(x) + "," + std::to_string(y));
     return true;
-}
-
-void DemoWnd::Timer1_Action(framework::Timer&) {
-    ++Journal().timerFirings;
 }

@@ -11,7 +11,6 @@
 #include "framework/ui/PushButton.h"
 #include "framework/ui/Rectangle.h"
 #include "framework/ui/TextField.h"
-#include "framework/ui/Timer.h"
 #include "framework/ui/Window.h"
 
 #include <string>
@@ -23,8 +22,6 @@ struct DemoJournal {
     int layoutRuns = 0;
     int createControlsRuns = 0;
     int okPresses = 0;
-    int timerFirings = 0;
-    bool throwOnOk = false;
 };
 
 // What every handler of the demo window records; windows come and go, the journal stays.
@@ -56,7 +53,6 @@ private:
     bool firstFld_KeyDown(framework::TextField& field, const std::string& key);
     void OkBtn_Action(framework::PushButton& button);
     bool Canvas1_MouseDown(framework::Canvas& canvas, int x, int y);
-    void Timer1_Action(framework::Timer& timer);
 };
 
 // The implicit instance, as the program's global window functions give theirs.

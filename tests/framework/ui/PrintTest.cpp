@@ -4,9 +4,7 @@
 
 #include <QFont>
 #include <QTextDocument>
-#include <algorithm>
 #include <memory>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -30,39 +28,6 @@ protected:
         text->setPlainText(lines.join(separator));
         return text;
     }
-
-    // The numbers of the printed lines whose first word is prefix, in the order they print.
-    static std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix = "Line") {
-        std::vector<int> numbers;
-        for (std::size_t i = 0; i + 1 < page.words.size(); ++i) {
-            if (page.words[i].text == prefix) {
-                numbers.push_back(std::stoi(page.words[i + 1].text));
-            }
-        }
-        return numbers;
-    }
-
-    static std::vector<int> OneTo(int last) {
-        std::vector<int> numbers(last);
-        std::iota(numbers.begin(), numbers.end(), 1);
-        return numbers;
-    }
-
-    static const PdfWord& Word(const PdfPage& page, const std::string& text) {
-        return *std::find_if(page.words.begin(), page.words.end(),
-                             [&](const PdfWord& word) { return word.text == text; });
-    }
-
-    static void ExpectWholeLinesIn540Points(const std::vector<PdfPage>& pages) {
-        ASSERT_EQ(pages.size(), 1u);
-        const std::vector<int> printed = LineNumbers(pages[0]);
-        ASSERT_GT(printed.size(), 2u);
-        EXPECT_EQ(printed, OneTo(static_cast<int>(printed.size())));
-        // As many whole lines as 540 points hold, and not one more.
-        const double pitch = Word(pages[0], "2").top - Word(pages[0], "1").top;
-        EXPECT_LE(printed.size() * pitch, 540.0);
-        EXPECT_GT((printed.size() + 1) * pitch, 540.0);
-    }
 };
 
 TEST_F(PrintTest, TallTextIsCutAtTheBlockHeight) {
@@ -77,7 +42,9 @@ TEST_F(PrintTest, TallTextIsCutAtTheBlockHeight) {
             printer.DrawBlock(0, 0, 540);
             EXPECT_FALSE(printer.Eof());
         }
-        ExpectWholeLinesIn540Points(guitest::ReadPdf(pdf));
+        const std::vector<PdfPage> pages = guitest::ReadPdf(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_LT(guitest::ExpectWholeLinesIn(pages[0], "Line", 540), 100);
     }
 }
 
@@ -93,13 +60,13 @@ TEST_F(PrintTest, NextBlockGoesOnWhereTheLastStopped) {
 
     const std::vector<PdfPage> pages = guitest::ReadPdf(pdf);
     ASSERT_EQ(pages.size(), 1u);
-    const std::vector<int> printed = LineNumbers(pages[0]);
+    const std::vector<int> printed = guitest::LineNumbers(pages[0], "Line");
     ASSERT_GT(printed.size(), 20u);
-    EXPECT_EQ(printed, OneTo(static_cast<int>(printed.size())));
+    EXPECT_EQ(printed, guitest::OneTo(static_cast<int>(printed.size())));
     const int half = static_cast<int>(printed.size()) / 2;
-    const double firstTop = Word(pages[0], "1").top;
-    const double secondTop = Word(pages[0], std::to_string(half + 1)).top;
-    EXPECT_NEAR(secondTop - firstTop, 300.0, 1.0);
+    const PdfWord* firstOfSecondBlock = pages[0].Find(std::to_string(half + 1));
+    ASSERT_NE(firstOfSecondBlock, nullptr);
+    EXPECT_NEAR(firstOfSecondBlock->top - pages[0].Find("1")->top, 300.0, 1.0);
 }
 
 TEST_F(PrintTest, BlocksArePlacedAndWrappedInPoints) {
@@ -119,11 +86,13 @@ TEST_F(PrintTest, BlocksArePlacedAndWrappedInPoints) {
 
     const std::vector<PdfPage> pages = guitest::ReadPdf(pdf);
     ASSERT_EQ(pages.size(), 1u);
-    const PdfWord& origin = Word(pages[0], "Left");
-    const PdfWord& start = Word(pages[0], "Right");
+    ASSERT_TRUE(pages[0].Contains("Left") && pages[0].Contains("Right"));
+    const PdfWord& origin = *pages[0].Find("Left");
+    const PdfWord& start = *pages[0].Find("Right");
     EXPECT_NEAR(start.left - origin.left, 216.0, 1.0);
     EXPECT_NEAR(start.top - origin.top, 72.0, 1.0);
-    EXPECT_GT(Word(pages[0], "twelve").top, start.top) << "a two-inch column wraps the text";
+    ASSERT_TRUE(pages[0].Contains("twelve"));
+    EXPECT_GT(pages[0].Find("twelve")->top, start.top) << "a two-inch column wraps the text";
     for (const PdfWord& word : pages[0].words) {
         EXPECT_LE(word.right - origin.left, 216.0 + 144.0) << word.text;
     }

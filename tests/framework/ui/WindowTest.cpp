@@ -164,7 +164,7 @@ TEST_F(WindowTest, TabGoesByParentThenTabIndexAndReturnPressesTheLastDefaultButt
     EXPECT_EQ(window.DefaultButton(), &window.Get<framework::PushButton>("OkBtn"));
 }
 
-TEST_F(WindowTest, MouseDownReachesTheCanvasThenTheWindowAndTheTimerFiresOnce) {
+TEST_F(WindowTest, MouseDownReachesTheCanvasThenTheWindow) {
     class DemoWnd& window = DemoWnd();
     QTest::mouseClick(window.Get<framework::Canvas>("Canvas1").Widget(), Qt::LeftButton, {},
                       QPoint(5, 6));
@@ -172,11 +172,6 @@ TEST_F(WindowTest, MouseDownReachesTheCanvasThenTheWindowAndTheTimerFiresOnce) {
                       QPoint(1, 1));
     EXPECT_EQ(Events("canvas MouseDown 5,6"), 1);
     EXPECT_EQ(Events("window MouseDown 221,51"), 1);
-
-    EXPECT_EQ(window.Get<framework::Timer>("Timer1").Period(), 4000);
-    EXPECT_EQ(framework::FirePendingTimers(), 1);
-    EXPECT_EQ(framework::FirePendingTimers(), 0);
-    EXPECT_EQ(Journal().timerFirings, 1);
 }
 
 } // namespace
