@@ -71,7 +71,6 @@ const framework::WindowEventTable& DemoWnd::Events() {
 }
 
 void DemoWnd::Layout() {
-    ++Journal().layoutRuns;
     Journal().events.push_back("Layout");
     framework::SetProperties(*this, WindowList());
 }

@@ -19,7 +19,6 @@
 struct DemoJournal {
     std::vector<std::string> events;
     std::vector<std::string> keys;
-    int layoutRuns = 0;
     int createControlsRuns = 0;
     int okPresses = 0;
 };
