@@ -28,22 +28,22 @@ namespace {
 // Each control's handled events, bound right after its list is applied. The control is fetched
 // by name as the class its handler needs, so a row that names a control of another class fails
 // as a nil object instead of binding through a null pointer.
-template <auto Method> void BindKeyDown(class ControlWnd& window, std::string_view name) {
-    ControlNamed<framework::TextField>(window, name)
-        .BindKeyDown(RuntimeCreateDelegate(&window, Method));
+template <class Control, auto Bind, auto Method>
+void BindEvent(class ControlWnd& window, std::string_view name) {
+    (ControlNamed<Control>(window, name).*Bind)(RuntimeCreateDelegate(&window, Method));
 }
-template <auto Method> void BindAction(class ControlWnd& window, std::string_view name) {
-    ControlNamed<framework::PushButton>(window, name)
-        .BindAction(RuntimeCreateDelegate(&window, Method));
-}
-template <auto Method> void BindMouseEnter(class ControlWnd& window, std::string_view name) {
-    ControlNamed<framework::Canvas>(window, name)
-        .BindMouseEnter(RuntimeCreateDelegate(&window, Method));
-}
-template <auto Method> void BindMouseDown(class ControlWnd& window, std::string_view name) {
-    ControlNamed<framework::Canvas>(window, name)
-        .BindMouseDown(RuntimeCreateDelegate(&window, Method));
-}
+template <auto Method>
+constexpr auto BindKeyDown =
+    &BindEvent<framework::TextField, &framework::TextField::BindKeyDown, Method>;
+template <auto Method>
+constexpr auto BindAction =
+    &BindEvent<framework::PushButton, &framework::PushButton::BindAction, Method>;
+template <auto Method>
+constexpr auto BindMouseEnter =
+    &BindEvent<framework::Canvas, &framework::Canvas::BindMouseEnter, Method>;
+template <auto Method>
+constexpr auto BindMouseDown =
+    &BindEvent<framework::Canvas, &framework::Canvas::BindMouseDown, Method>;
 
 struct EventBinding {
     std::string_view control;
@@ -51,20 +51,20 @@ struct EventBinding {
 };
 
 const std::array<EventBinding, 14> kEventBindings{{
-    {"rawFld", &BindKeyDown<&ControlWnd::rawFld_KeyDown>},
-    {"rawmeanFld", &BindKeyDown<&ControlWnd::rawmeanFld_KeyDown>},
-    {"rawsdFld", &BindKeyDown<&ControlWnd::rawsdFld_KeyDown>},
-    {"ClearBtn", &BindAction<&ControlWnd::ClearBtn_Action>},
-    {"zFld", &BindKeyDown<&ControlWnd::zFld_KeyDown>},
-    {"tFld", &BindKeyDown<&ControlWnd::tFld_KeyDown>},
-    {"wechslerFld", &BindKeyDown<&ControlWnd::wechslerFld_KeyDown>},
-    {"nceFld", &BindKeyDown<&ControlWnd::nceFld_KeyDown>},
-    {"greFld", &BindKeyDown<&ControlWnd::greFld_KeyDown>},
-    {"CalculateBtn", &BindAction<&ControlWnd::CalculateBtn_Action>},
-    {"Canvas1", &BindMouseEnter<&ControlWnd::Canvas1_MouseEnter>},
-    {"percentileFld", &BindKeyDown<&ControlWnd::percentileFld_KeyDown>},
-    {"Canvas2", &BindMouseDown<&ControlWnd::Canvas2_MouseDown>},
-    {"agctFld", &BindKeyDown<&ControlWnd::agctFld_KeyDown>},
+    {"rawFld", BindKeyDown<&ControlWnd::rawFld_KeyDown>},
+    {"rawmeanFld", BindKeyDown<&ControlWnd::rawmeanFld_KeyDown>},
+    {"rawsdFld", BindKeyDown<&ControlWnd::rawsdFld_KeyDown>},
+    {"ClearBtn", BindAction<&ControlWnd::ClearBtn_Action>},
+    {"zFld", BindKeyDown<&ControlWnd::zFld_KeyDown>},
+    {"tFld", BindKeyDown<&ControlWnd::tFld_KeyDown>},
+    {"wechslerFld", BindKeyDown<&ControlWnd::wechslerFld_KeyDown>},
+    {"nceFld", BindKeyDown<&ControlWnd::nceFld_KeyDown>},
+    {"greFld", BindKeyDown<&ControlWnd::greFld_KeyDown>},
+    {"CalculateBtn", BindAction<&ControlWnd::CalculateBtn_Action>},
+    {"Canvas1", BindMouseEnter<&ControlWnd::Canvas1_MouseEnter>},
+    {"percentileFld", BindKeyDown<&ControlWnd::percentileFld_KeyDown>},
+    {"Canvas2", BindMouseDown<&ControlWnd::Canvas2_MouseDown>},
+    {"agctFld", BindKeyDown<&ControlWnd::agctFld_KeyDown>},
 }};
 
 template <class T> void CreateControl(class ControlWnd& window, const ControlLayout& layout) {
