@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <system_error>
 #include <utility>
 
 namespace framework {
@@ -19,8 +20,15 @@ std::filesystem::path ResourcesFolder() {
     if (!FolderOverride().empty()) {
         return FolderOverride();
     }
-    const QByteArray programFolder = QFile::encodeName(QCoreApplication::applicationDirPath());
-    return ResourcesFolderOfProgramIn(programFolder.toStdString());
+    const std::filesystem::path programFolder =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const std::filesystem::path beside = ResourcesFolderOfProgramIn(programFolder);
+    std::error_code unreadable;
+    if (std::filesystem::is_directory(beside, unreadable)) {
+        return beside;
+    }
+    // The build names the installed folder, so it follows the install layout it was given.
+    return (programFolder / INSTALLED_RESOURCES_FROM_PROGRAM).lexically_normal();
 }
 
 std::filesystem::path ResourcesFolderOfProgramIn(const std::filesystem::path& programFolder) {

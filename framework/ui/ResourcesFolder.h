@@ -1,7 +1,9 @@
 #pragma once
 
-// Where the program's resource files lie: a "resources" folder beside the executable, or the
-// Resources folder of a macOS bundle. Tests may point the lookup at a folder of their own.
+// Where the program's resource files lie: a "resources" folder beside the executable (the build
+// tree), the Resources folder of a macOS bundle, or, when neither is there, the installed data
+// folder relative to the executable's folder (share/<program> beside bin/). Tests may point the
+// lookup at a folder of their own.
 
 #include <filesystem>
 #include <string_view>
@@ -11,8 +13,9 @@ namespace framework {
 // The resources folder of the running program.
 std::filesystem::path ResourcesFolder();
 
-// The resources folder of a program whose executable lies in the given folder: a bundle keeps
-// its executable in Contents/MacOS and its resources in Contents/Resources.
+// The resources folder of a program whose executable lies in the given folder, unless it is
+// installed: a bundle keeps its executable in Contents/MacOS and its resources in
+// Contents/Resources.
 std::filesystem::path ResourcesFolderOfProgramIn(const std::filesystem::path& programFolder);
 
 // The path of the named file in the resources folder; the file need not exist.

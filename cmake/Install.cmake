@@ -1,0 +1,57 @@
+# What `cmake --install` puts where. The program reads its four pictures at run time; the
+# description text is compiled into it, so no text file is installed. Tests and benchmarks are
+# not installed.
+#   Linux: bin/quorvane, the pictures in share/quorvane/, a desktop entry in share/applications/
+#          and the 64-pixel icon in share/icons/hicolor/64x64/apps/.
+#   macOS: the bundle quorvane.app, with the pictures and the icon in Contents/Resources and an
+#          Info.plist made from the project's version data.
+if(NOT TARGET quorvane)
+  return()
+endif()
+
+file(GLOB quorvane_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.png)
+set(quorvane_icon ${PROJECT_SOURCE_DIR}/resources/Icon64.png)
+set(QUORVANE_INSTALL_RESOURCESDIR ${CMAKE_INSTALL_DATADIR}/quorvane)
+
+# An installed program finds its pictures by this path from its own folder, whatever the prefix.
+file(RELATIVE_PATH resources_from_program ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/quorvane)
+target_compile_definitions(framework
+  PRIVATE INSTALLED_RESOURCES_FROM_PROGRAM="${resources_from_program}")
+
+if(APPLE)
+  # macOS wants its application icon as .icns; sips, which comes with the system, makes it.
+  set(quorvane_icns ${PROJECT_BINARY_DIR}/quorvane.icns)
+  add_custom_command(OUTPUT ${quorvane_icns}
+    COMMAND sips -s format icns ${quorvane_icon} --out ${quorvane_icns}
+    DEPENDS ${quorvane_icon})
+  add_custom_target(quorvane_icns DEPENDS ${quorvane_icns})
+  add_dependencies(quorvane quorvane_icns)
+  target_sources(quorvane PRIVATE ${quorvane_pictures} ${quorvane_icns})
+  set_source_files_properties(${quorvane_icns} TARGET_DIRECTORY quorvane PROPERTIES GENERATED ON)
+  set_source_files_properties(${quorvane_pictures} ${quorvane_icns} TARGET_DIRECTORY quorvane
+    PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+  # CMake's Info.plist template, filled in from the project's version data.
+  set_target_properties(quorvane PROPERTIES
+    MACOSX_BUNDLE ON
+    MACOSX_BUNDLE_BUNDLE_NAME Quorvane
+    MACOSX_BUNDLE_GUI_IDENTIFIER org.quorvane.Quorvane
+    MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
+    MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION}
+    MACOSX_BUNDLE_LONG_VERSION_STRING "Quorvane ${PROJECT_VERSION}"
+    MACOSX_BUNDLE_INFO_STRING "Quorvane ${PROJECT_VERSION}"
+    MACOSX_BUNDLE_COPYRIGHT "Quorvane, by the Quorvane authors"
+    MACOSX_BUNDLE_ICON_FILE quorvane.icns)
+  install(TARGETS quorvane BUNDLE DESTINATION .)
+  return()
+endif()
+
+# Qt's project setup gives installed programs an $ORIGIN search path; ours links no library of
+# its own, and a Debian package keeps no search path in /usr/bin.
+set_target_properties(quorvane PROPERTIES INSTALL_RPATH "")
+install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${quorvane_pictures} DESTINATION ${QUORVANE_INSTALL_RESOURCESDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/quorvane.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${quorvane_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
+        RENAME quorvane.png)

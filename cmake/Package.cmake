@@ -1,0 +1,22 @@
+# `cpack -G DEB` in a build folder makes a Debian package of what `cmake --install` puts there,
+# under /usr. dpkg-shlibdeps (dpkg-dev) reads the libraries the program links; Qt's platform
+# plugins are loaded at run time, so their package is named by hand.
+set(QUORVANE_PACKAGE_MAINTAINER "Quorvane maintainers <maintainers@quorvane.example>"
+    CACHE STRING "Maintainer written into the Debian package")
+
+set(CPACK_PACKAGE_NAME quorvane)
+set(CPACK_PACKAGE_VENDOR "The Quorvane authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converts test scores between standard-score scales")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Given a raw score with the mean and standard deviation of its distribution, or any one \
+standard score, Quorvane computes the z score, T score, Wechsler IQ, NCE, CEEB score, AGCT \
+score and percentile rank.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORVANE_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+
+include(CPack)
