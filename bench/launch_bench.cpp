@@ -1,10 +1,12 @@
-// Start-up and memory of the program against a bare Qt Widgets program, run the same way, turn
-// about, in the same run:
+// Start-up and memory of the program against the least a Qt Widgets program of its kind costs (a
+// window with a menu bar and a few lines of text: bare_window), run the same way, turn about, in
+// the same run:
 // - the time from starting the process to the first painted frame of its first window (the
 //   program's splash; the bare program's window of the About window's size), median of the runs;
 // - the peak resident set once the splash has handed over to the converter window (the bare
 //   program: one window of the converter window's size), read a moment after that window's first
 //   frame, median of the runs.
+// Exits with 1 when a target is missed.
 // Usage: launch_bench QUORVANE BARE_WINDOW [--runs=N] [--memory-runs=N]
 
 #include "bench/ChildProcess.h"
@@ -25,13 +27,13 @@ using bench::ChildProcess;
 using bench::Clock;
 using namespace std::chrono_literals;
 
-constexpr double kStartTarget = 1.30;
+constexpr double kStartTarget = 1.10;
 constexpr double kMemoryTarget = 1.15;
 // The splash hands over after 4 s; the rest is room for a slow machine.
 constexpr auto kPatience = 10s;
 // Time for the converter window's first frame to settle before the peak is read.
 constexpr auto kSettle = 500ms;
-// The bare program's line of text: the splash's own.
+// The bare program's line along its foot: the splash's own.
 const std::string kLine(kAttributionLine);
 
 struct Program {
@@ -85,8 +87,7 @@ std::vector<double> Medians(const std::vector<Program>& programs, int runs, Meas
     return medians;
 }
 
-// The first median is the program's, the second the bare program's; a third, the bare program
-// with a line of text, is shown beside them for what text costs in Qt alone.
+// The first median is the program's, the second the bare program's.
 bool Report(const char* what, const char* unit, const std::vector<double>& medians, int runs,
             double target) {
     const double ratio = medians[0] / medians[1];
@@ -95,8 +96,6 @@ bool Report(const char* what, const char* unit, const std::vector<double>& media
                 "%.2f) %s\n",
                 what, runs, medians[0], unit, medians[1], unit, ratio, target,
                 met ? "met" : "MISSED");
-    std::printf("    bare Qt with one line of text: %.1f %s, ratio %.2f\n", medians[2], unit,
-                medians[0] / medians[2]);
     return met;
 }
 
@@ -125,15 +124,13 @@ int main(int argc, char** argv) {
 
     const std::string ours = argv[1];
     const std::string bare = argv[2];
-    const bool startMet =
-        Report("start to first frame", "ms",
-               Medians({{ours, {}, 1}, {bare, {"334", "200"}, 1}, {bare, {"334", "200", kLine}, 1}},
-                       runs, MillisecondsToFirstFrame),
-               runs, kStartTarget);
-    const bool memoryMet =
-        Report("peak resident after hand-over", "MiB",
-               Medians({{ours, {}, 2}, {bare, {"535", "445"}, 1}, {bare, {"535", "445", kLine}, 1}},
-                       memoryRuns, PeakMebibytes),
-               memoryRuns, kMemoryTarget);
+    const bool startMet = Report(
+        "start to first frame", "ms",
+        Medians({{ours, {}, 1}, {bare, {"334", "200", kLine}, 1}}, runs, MillisecondsToFirstFrame),
+        runs, kStartTarget);
+    const bool memoryMet = Report(
+        "peak resident after hand-over", "MiB",
+        Medians({{ours, {}, 2}, {bare, {"535", "445", kLine}, 1}}, memoryRuns, PeakMebibytes),
+        memoryRuns, kMemoryTarget);
     return startMet && memoryMet ? 0 : 1;
 }
