@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth
   poppler-utils
+  desktop-file-utils
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice: once with
-# warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer. Last, the fuzz
-# programs replay their seeds and fuzz for a minute each.
+# warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer. The first build
+# is also installed into a temporary prefix and packaged for Debian. Last, the fuzz programs
+# replay their seeds and fuzz for a minute each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,6 +16,19 @@ build_and_test() {
   ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
 }
 
+# Installs build/ into a temporary prefix, removed when this script ends, checks the installed
+# desktop entry and leaves the installed program's path in installed_program.
+install_to_temp_prefix() {
+  install_prefix=$(mktemp -d)
+  trap 'rm -rf "$install_prefix"' EXIT
+  cmake --install build --prefix "$install_prefix" >/dev/null
+  desktop-file-validate "$install_prefix/share/applications/quorvane.desktop"
+  installed_program=$install_prefix/bin/quorvane
+  echo "Installed $installed_program"
+}
+
 build_and_test build
-build_and_test build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_BENCHMARKS=OFF
+install_to_temp_prefix
+(cd build && cpack -G DEB)
+build_and_test build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 scripts/fuzz.sh
