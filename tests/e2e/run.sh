@@ -4,17 +4,16 @@
 # exit status must be 0 and leaves the program's stderr empty.
 # Usage: run.sh PROGRAM [SCENARIO...]   (no scenario: all of them)
 set -uo pipefail
-program=$(realpath "$1")
-shift
+program=$(realpath "$1") && shift
 work=$(mktemp -d)
 # A desktop session always has a runtime folder; without one Qt warns on stderr at start.
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
 trap 'kill "${xserver_pid-}" 2>/dev/null; rm -rf "$work"' EXIT
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xserver_pid=$!
 for _ in {1..100}; do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || { cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=:$(<"$work/display")
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 for _ in {1..100}; do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
@@ -49,17 +48,20 @@ visible() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 hidden() { ! visible "$1"; }
 # Polls the command $2... until it holds, for up to $1 seconds.
 wait_until() {
-  local end=$((SECONDS + $1))
-  shift
+  local end=$((SECONDS + $1)) && shift
   until "$@"; do ((SECONDS < end)) || fail "timed out: $*"; sleep 0.02; done
 }
 
+# Waits up to $1 seconds for the hand-over to the converter; finds the height of its menu bar.
+handed_over() {
+  conv=$(wait_window '^Quorvane$' "$1") || return 1
+  menubar=$(($(xdotool getwindowgeometry --shell "$conv" | sed -n 's/HEIGHT=//p') - 445))
+}
 # The converter, after a click on the splash has handed over.
 converter() {
   start "$@"
   xdotool mousemove --window "$splash" 167 100 click 1
-  conv=$(wait_window '^Quorvane$') || return 1
-  menubar=$(($(xdotool getwindowgeometry --shell "$conv" | sed -n 's/HEIGHT=//p') - 445))
+  handed_over 5
 }
 
 # Clicks at content coordinates $2,$3 of window $1 (below its menu bar).
@@ -104,7 +106,6 @@ finish() {
 quit_after_description() {
   converter
   click "$conv" 266 404
-  local desc
   desc=$(wait_window '^Description$')
   xdotool windowactivate --sync "$desc"
   menu "$desc" 107 3 1
@@ -131,11 +132,9 @@ state_through_message() {
   expect "percentile" "$(field 226 320)" 84
   xdotool key End type 0
   calculate
-  local box
   box=$(wait_window '')
   xdotool key Return
-  wait_until 2 hidden "$box"
-  click "$conv" 266 208
+  wait_until 2 hidden "$box" && click "$conv" 266 208
   xdotool key End BackSpace
   expect "percentile" "$(field 226 320)" ""
   xdotool key alt+F4
@@ -147,7 +146,6 @@ message_title() {
   converter
   type_in 226 197 200
   calculate
-  local box
   box=$(wait_window '')
   expect "message title" "$(xdotool getwindowname "$box")" Quorvane
   xdotool key Return
@@ -161,7 +159,7 @@ about_refuses_close() {
   start
   xprop -id "$splash" _NET_WM_ALLOWED_ACTIONS | grep -q CLOSE && fail "the splash offers a close"
   wmctrl -i -c "$splash"
-  conv=$(wait_window '^Quorvane$' 6) || return 1
+  handed_over 6
   wmctrl -i -c "$conv"
   finish
 }
@@ -169,10 +167,9 @@ about_refuses_close() {
 # Fault 5: the hand-over comes 4000 ms after the splash appeared, never before; three runs, as an
 # early timer is early in about half of them.
 handover_time() {
-  local ms
   for _ in 1 2 3; do
     start
-    conv=$(wait_window '^Quorvane$' 7) || return 1
+    handed_over 7
     ms=$(elapsed_ms)
     echo "  hand-over after $ms ms"
     xdotool key ctrl+q
@@ -186,8 +183,7 @@ elapsed_ms() { echo $(((${EPOCHREALTIME/./} - ${splash_seen/./}) / 1000)); }
 keys_dismiss() {
   start
   xdotool key F5
-  conv=$(wait_window '^Quorvane$' 2) || return 1
-  menubar=$(($(xdotool getwindowgeometry --shell "$conv" | sed -n 's/HEIGHT=//p') - 445))
+  handed_over 2
   for key in Insert ctrl+b; do
     menu "$conv" 107 3 3
     wait_until 2 visible "$splash"
@@ -225,12 +221,11 @@ no_pictures() {
 pictures_shown() {
   start
   import -window "$splash" "$work/splash.png"
-  local area
   for area in 313x20+11+33 65x65+134+80; do
     (($(convert "$work/splash.png" -crop "$area" -format %k info:) > 1)) || fail "plain area $area"
   done
   xdotool key space
-  conv=$(wait_window '^Quorvane$' 2) || return 1
+  handed_over 2
   xdotool key ctrl+q
   finish
 }
@@ -246,11 +241,8 @@ for scenario in "${scenarios[@]}"; do
     trap 'kill -9 "${pid-}" 2>/dev/null || true' EXIT
     "$scenario"
   ) 2>&1
-  if (($? == 0)); then
-    passed=$((passed + 1)) && echo "PASS $scenario ($((SECONDS - begin)) s)"
-  else
-    failed=$((failed + 1)) && echo "FAIL $scenario ($((SECONDS - begin)) s)"
-  fi
+  if (($? == 0)); then result=PASS passed=$((passed + 1)); else result=FAIL failed=$((failed + 1)); fi
+  echo "$result $scenario ($((SECONDS - begin)) s)"
 done
 echo "$passed passed, $failed failed"
 ((failed == 0))
