@@ -57,11 +57,11 @@ handed_over() {
   conv=$(wait_window '^Quorvane$' "$1") || return 1
   menubar=$(($(xdotool getwindowgeometry --shell "$conv" | sed -n 's/HEIGHT=//p') - 445))
 }
-# The converter, after a click on the splash has handed over.
+# The converter, after the splash timer's hand-over: a splash dismissed early would hand over
+# again when the timer fires, in the middle of a scenario.
 converter() {
   start "$@"
-  xdotool mousemove --window "$splash" 167 100 click 1
-  handed_over 5
+  handed_over 7
 }
 
 # Clicks at content coordinates $2,$3 of window $1 (below its menu bar).
@@ -182,17 +182,20 @@ handover_time() {
 }
 elapsed_ms() { echo $(((${EPOCHREALTIME/./} - ${splash_seen/./}) / 1000)); }
 
-# Issue 11, fault 6: F5 dismisses the splash, Insert and Ctrl+B the About box; Ctrl+Q still quits.
+# Issue 11, fault 6: Insert and Ctrl+B dismiss the About box, F5 the splash; Ctrl+Q still quits.
 keys_dismiss() {
-  start
-  xdotool key F5
-  handed_over 2
+  converter
   for key in Insert ctrl+b; do
     menu "$conv" 107 3 3
     wait_until 2 visible "$splash"
     xdotool key "$key"
     wait_until 2 hidden "$splash"
   done
+  xdotool key ctrl+q
+  finish
+  start
+  xdotool key F5
+  conv="" && handed_over 2
   xdotool key ctrl+q
   finish
 }
