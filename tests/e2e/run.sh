@@ -101,13 +101,15 @@ finish() {
   expect "exit status" "$status" 0 && expect "stderr" "$(<"$work/stderr")" ""
 }
 
-# Issue 11, fault 1: the description window's Window > Control, then Ctrl+Q.
+# Issue 11, fault 1: the description window's Window > Control, a calculation, then Ctrl+Q.
 quit_after_description() {
   converter
   click "$conv" 266 404
   desc=$(wait_window '^Description$')
   xdotool windowactivate --sync "$desc"
   menu "$desc" 107 3 1
+  type_in 226 197 60 && calculate
+  expect "percentile" "$(field 226 320)" 84
   xdotool key ctrl+q
   finish
 }
