@@ -82,6 +82,7 @@ type_in() { click "$conv" $(($1 + 40)) $(($2 + 11)) && xdotool type "$3"; }
 # Prints the text of the field at $1,$2: select all, copy, read the clipboard.
 field() {
   printf '<none>' | xclip -selection clipboard >/dev/null 2>&1
+  wait_until 2 clipboard_holds '<none>'
   click "$conv" $(($1 + 40)) $(($2 + 11))
   xdotool key ctrl+a ctrl+c
   local text end=$((SECONDS + 1))
@@ -90,6 +91,7 @@ field() {
   done
   echo "${text#<none>}"
 }
+clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 calculate() { click "$conv" 85 405; }
 
 # Waits for the program's end: status 0, nothing on stderr.
