@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice: once with
-# warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer. The end-to-end
-# stage then drives the first build's program alone on an idle machine. Last, the fuzz programs
-# replay their seeds and fuzz for a minute each.
+# warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer. The fuzz programs
+# then replay their seeds and fuzz for a minute each. Last, the end-to-end stage drives the first
+# build's program, alone on an idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,5 +18,5 @@ build_and_test() {
 
 build_and_test build
 build_and_test build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_BENCHMARKS=OFF
-ctest --test-dir build --output-on-failure --label-regex e2e
 scripts/fuzz.sh
+ctest --test-dir build --output-on-failure --label-regex e2e
