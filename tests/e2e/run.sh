@@ -9,6 +9,7 @@ work=$(mktemp -d)
 # A desktop session always has a runtime folder; without one Qt warns on stderr at start.
 export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
 trap 'kill "${xserver_pid-}" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM HUP PIPE
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xserver_pid=$!
