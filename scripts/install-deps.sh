@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  xvfb xauth
+  xvfb xauth openbox xdotool xclip wmctrl x11-utils imagemagick
   poppler-utils
   desktop-file-utils
 )

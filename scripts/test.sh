@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice: once with
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer. The first build
-# is also installed into a temporary prefix and packaged for Debian. Last, the fuzz programs
-# replay their seeds and fuzz for a minute each.
+# is also installed into a temporary prefix and packaged for Debian. The fuzz programs then replay
+# their seeds and fuzz for a minute each. Last, the end-to-end stage drives the first build's
+# program, and then the installed one, alone on an idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,7 +14,7 @@ build_and_test() {
   shift
   cmake -S . -B "$dir" -G Ninja -DQUORVANE_WERROR=ON "$@"
   cmake --build "$dir" --parallel "$jobs"
-  ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
+  ctest --test-dir "$dir" --output-on-failure --parallel "$jobs" --label-exclude e2e
 }
 
 # Installs build/ into a temporary prefix, removed when this script ends, checks the installed
@@ -32,3 +33,5 @@ install_to_temp_prefix
 (cd build && cpack -G DEB)
 build_and_test build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 scripts/fuzz.sh
+ctest --test-dir build --output-on-failure --label-regex e2e
+tests/e2e/run.sh "$installed_program" pictures_shown
