@@ -14,7 +14,6 @@
 #include "shell/DescriptionWnd.h"
 #include "shell/MenuItems.h"
 
-#include <algorithm>
 #include <array>
 #include <type_traits>
 
@@ -36,6 +35,9 @@ template <auto Method>
 constexpr auto BindKeyDown =
     &BindEvent<framework::TextField, &framework::TextField::BindKeyDown, Method>;
 template <auto Method>
+constexpr auto BindTextEdited =
+    &BindEvent<framework::TextField, &framework::TextField::BindTextEdited, Method>;
+template <auto Method>
 constexpr auto BindAction =
     &BindEvent<framework::PushButton, &framework::PushButton::BindAction, Method>;
 template <auto Method>
@@ -50,21 +52,28 @@ struct EventBinding {
     void (*bind)(class ControlWnd& window, std::string_view name);
 };
 
-const std::array<EventBinding, 14> kEventBindings{{
+const std::array<EventBinding, 21> kEventBindings{{
     {"rawFld", BindKeyDown<&ControlWnd::rawFld_KeyDown>},
     {"rawmeanFld", BindKeyDown<&ControlWnd::rawmeanFld_KeyDown>},
     {"rawsdFld", BindKeyDown<&ControlWnd::rawsdFld_KeyDown>},
     {"ClearBtn", BindAction<&ControlWnd::ClearBtn_Action>},
     {"zFld", BindKeyDown<&ControlWnd::zFld_KeyDown>},
+    {"zFld", BindTextEdited<&ControlWnd::zFld_TextEdited>},
     {"tFld", BindKeyDown<&ControlWnd::tFld_KeyDown>},
+    {"tFld", BindTextEdited<&ControlWnd::tFld_TextEdited>},
     {"wechslerFld", BindKeyDown<&ControlWnd::wechslerFld_KeyDown>},
+    {"wechslerFld", BindTextEdited<&ControlWnd::wechslerFld_TextEdited>},
     {"nceFld", BindKeyDown<&ControlWnd::nceFld_KeyDown>},
+    {"nceFld", BindTextEdited<&ControlWnd::nceFld_TextEdited>},
     {"greFld", BindKeyDown<&ControlWnd::greFld_KeyDown>},
+    {"greFld", BindTextEdited<&ControlWnd::greFld_TextEdited>},
     {"CalculateBtn", BindAction<&ControlWnd::CalculateBtn_Action>},
     {"Canvas1", BindMouseEnter<&ControlWnd::Canvas1_MouseEnter>},
     {"percentileFld", BindKeyDown<&ControlWnd::percentileFld_KeyDown>},
+    {"percentileFld", BindTextEdited<&ControlWnd::percentileFld_TextEdited>},
     {"Canvas2", BindMouseDown<&ControlWnd::Canvas2_MouseDown>},
     {"agctFld", BindKeyDown<&ControlWnd::agctFld_KeyDown>},
+    {"agctFld", BindTextEdited<&ControlWnd::agctFld_TextEdited>},
 }};
 
 template <class T> void CreateControl(class ControlWnd& window, const ControlLayout& layout) {
@@ -76,9 +85,10 @@ template <class T> void CreateControl(class ControlWnd& window, const ControlLay
         control = &ControlNamed<T>(window, name);
     }
     framework::SetProperties(*control, layout.list);
-    const auto binding = std::ranges::find(kEventBindings, name, &EventBinding::control);
-    if (binding != kEventBindings.end()) {
-        binding->bind(window, name);
+    for (const EventBinding& binding : kEventBindings) {
+        if (binding.control == name) {
+            binding.bind(window, name);
+        }
     }
 }
 

@@ -67,6 +67,14 @@ public:
     bool percentileFld_KeyDown(framework::TextField& field, const std::string& key);
     bool Canvas2_MouseDown(framework::Canvas& canvas, int x, int y);
     bool agctFld_KeyDown(framework::TextField& field, const std::string& key);
+    // A user's edit of a standard score's text: after a calculation, the field's clearing rule.
+    void zFld_TextEdited(framework::TextField& field);
+    void tFld_TextEdited(framework::TextField& field);
+    void wechslerFld_TextEdited(framework::TextField& field);
+    void nceFld_TextEdited(framework::TextField& field);
+    void greFld_TextEdited(framework::TextField& field);
+    void percentileFld_TextEdited(framework::TextField& field);
+    void agctFld_TextEdited(framework::TextField& field);
 
     void AddMenuHandlers(framework::Window& window);
     void Event_Close();

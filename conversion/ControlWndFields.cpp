@@ -1,5 +1,6 @@
-// The handlers that act on the form's fields: the ten key filters, Clear and Calculate. The
-// work is the conversion core's and the key-filter table's; these adapt the window to them.
+// The handlers that act on the form's fields: the ten key filters, the seven standard scores'
+// edits, Clear and Calculate. The work is the conversion core's and the key-filter table's;
+// these adapt the window to them.
 
 #include "conversion/ControlWnd.h"
 #include "conversion/ControlWndForm.h"
@@ -16,6 +17,11 @@ namespace {
 bool Filter(class ControlWnd& window, ScoreField field, const std::string& key) {
     conversion::ControlWndForm form(window);
     return conversion::FilterKey(form, field, key);
+}
+
+void ClearAfterEdit(class ControlWnd& window, ScoreField field) {
+    conversion::ControlWndForm form(window);
+    conversion::ClearAfterEdit(form, field);
 }
 
 } // namespace
@@ -49,6 +55,28 @@ bool ControlWnd::percentileFld_KeyDown(framework::TextField&, const std::string&
 }
 bool ControlWnd::agctFld_KeyDown(framework::TextField&, const std::string& key) {
     return Filter(*this, ScoreField::agct, key);
+}
+
+void ControlWnd::zFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::z);
+}
+void ControlWnd::tFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::t);
+}
+void ControlWnd::wechslerFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::wechsler);
+}
+void ControlWnd::nceFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::nce);
+}
+void ControlWnd::greFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::gre);
+}
+void ControlWnd::percentileFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::percentile);
+}
+void ControlWnd::agctFld_TextEdited(framework::TextField&) {
+    ClearAfterEdit(*this, ScoreField::agct);
 }
 
 void ControlWnd::ClearBtn_Action(framework::PushButton&) {

@@ -26,8 +26,9 @@ struct ControlLayout {
 
 // The credit line under the title picture.
 inline constexpr std::string_view kCreditLine = "Quorvane, by the Quorvane authors";
-// The note beside the percentile field, shown when the percentile was pulled to 1 or 99.
-inline constexpr std::string_view kBoundNote = "* limited to 1 to 99";
+// The note beside the percentile field, shown when the percentile was pulled to 1 or 99. It
+// speaks for every mark in the form: z, CEEB and AGCT are held at their scales' limits too.
+inline constexpr std::string_view kBoundNote = "* held at the scale's limit";
 
 const std::string& ControlWndWindowList();
 std::span<const ControlLayout> ControlWndControls();

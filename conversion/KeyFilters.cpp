@@ -39,37 +39,37 @@ const std::array<KeyFilterRow, 10>& KeyFilterRows() {
          false},
         {F::z,
          kPeriodAndMinus,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::gre, F::t, F::nce, F::wechsler, F::percentile, F::agct},
          true},
         {F::t,
          kNone,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::z, F::gre, F::nce, F::wechsler, F::percentile, F::agct},
          true},
         {F::wechsler,
          kNone,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::gre, F::percentile, F::agct},
          true},
         {F::nce,
          kNone,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::gre, F::wechsler, F::percentile, F::agct},
          true},
         {F::gre,
          kNone,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct},
          true},
         {F::percentile,
          kNone,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::gre, F::agct},
          true},
         {F::agct,
          kPeriod,
-         ClearingRule::OtherFields,
+         ClearingRule::StandardScore,
          {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::gre, F::wechsler, F::percentile, F::nce},
          false},
     }};
@@ -86,9 +86,19 @@ bool AppliesClearing(ClearingRule rule, std::int64_t code) {
     case ClearingRule::RawScore:
         return erasing || FormHoldsResults();
     case ClearingRule::OtherFields:
+    case ClearingRule::StandardScore:
         return erasing && FormHoldsResults();
     }
     return false;
+}
+
+void ApplyClearing(ScoreForm& form, const KeyFilterRow& row) {
+    for (ScoreField emptied : row.emptied) {
+        form.SetText(emptied, "");
+    }
+    if (row.hidesBoundNote) {
+        form.SetBoundNoteVisible(false);
+    }
 }
 
 } // namespace
@@ -114,18 +124,20 @@ bool ScoreKeyFilter(std::string_view key, std::string_view extraKeys) {
 bool FilterKey(ScoreForm& form, ScoreField field, std::string_view key) {
     const KeyFilterRow& row = KeyFilterFor(field);
     if (AppliesClearing(row.rule, framework::Asc(key))) {
-        for (ScoreField emptied : row.emptied) {
-            form.SetText(emptied, "");
-        }
-        if (row.hidesBoundNote) {
-            form.SetBoundNoteVisible(false);
-        }
+        ApplyClearing(form, row);
     }
     if (ScoreKeyFilter(key, row.extraKeys)) {
         return false;
     }
     framework::Beep();
     return true;
+}
+
+void ClearAfterEdit(ScoreForm& form, ScoreField field) {
+    const KeyFilterRow& row = KeyFilterFor(field);
+    if (row.rule == ClearingRule::StandardScore && FormHoldsResults()) {
+        ApplyClearing(form, row);
+    }
 }
 
 } // namespace conversion

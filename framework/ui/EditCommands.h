@@ -3,7 +3,8 @@
 // The Edit menu of the framework's text fields and text areas: while one of them has the focus
 // in the front window, the framework itself serves the items named EditUndo, EditCut, EditCopy,
 // EditPaste and EditClear, and enables each of them when it would do something there. An edit
-// made this way goes straight to the text, not through KeyDown, so no key filter sees it.
+// made this way goes straight to the text, not through KeyDown, so no key filter sees it; a text
+// field's TextEdited handler does hear of it.
 
 #include "framework/menus/MenuItem.h"
 

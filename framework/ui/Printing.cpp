@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPrintDialog>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -14,7 +15,6 @@ namespace framework {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-constexpr double kHair = 0.5; // device pixels
 
 std::unique_ptr<QPrinter> PdfPrinter(const std::string& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -23,18 +23,57 @@ std::unique_ptr<QPrinter> PdfPrinter(const std::string& path) {
     return printer;
 }
 
-// The bottom edges of the laid-out lines, top to bottom, in the layout's units.
-std::vector<double> LineBottoms(const QTextDocument& text) {
+// A line as laid out: its top and bottom edges in the layout's units, and the position of its
+// first character in the text.
+struct LaidOutLine {
+    double top;
+    double bottom;
+    int position;
+};
+
+std::vector<LaidOutLine> LinesOf(const QTextDocument& text) {
     text.size(); // finishes the layout, which otherwise runs lazily
-    std::vector<double> bottoms;
+    std::vector<LaidOutLine> lines;
     for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            bottoms.push_back(layout->position().y() + line.y() + line.height());
+            const double top = layout->position().y() + line.y();
+            lines.push_back({top, top + line.height(), block.position() + line.textStart()});
         }
     }
-    return bottoms;
+    return lines;
+}
+
+// The order of upper_bound: whether a line ends below the edge.
+bool EndsBelow(double edge, const LaidOutLine& line) {
+    return edge < line.bottom;
+}
+
+// Laying out on the printer itself gives the fonts the printer's metrics, as they will print.
+void LayOut(QTextDocument& text, QPaintDevice& device, double width) {
+    text.documentLayout()->setPaintDevice(&device);
+    text.setDocumentMargin(0);
+    text.setTextWidth(width);
+}
+
+// A copy laid out like the text that keeps the characters from one position up to another. A
+// cut at the start of a paragraph takes the break before it too, so no empty line is left.
+std::unique_ptr<QTextDocument> Excerpt(const QTextDocument& text, QPaintDevice& device, int from,
+                                       int to) {
+    std::unique_ptr<QTextDocument> excerpt(text.clone());
+    LayOut(*excerpt, device, text.textWidth());
+    QTextCursor cursor(excerpt.get());
+    cursor.setPosition(to);
+    if (cursor.atBlockStart() && to > from) {
+        cursor.setPosition(to - 1);
+    }
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.setPosition(0);
+    cursor.setPosition(from, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    return excerpt;
 }
 
 } // namespace
@@ -69,47 +108,52 @@ std::unique_ptr<Graphics> OpenPrinterDialog() {
 
 StyledTextPrinter::StyledTextPrinter(Graphics& graphics, const QTextDocument& text, double width)
     : graphics_(&graphics), text_(text.clone()) {
-    // Laying out on the printer itself gives the fonts the printer's metrics, as they will print.
-    text_->documentLayout()->setPaintDevice(&graphics.Device());
-    text_->setDocumentMargin(0);
-    text_->setTextWidth(width * graphics.DevicePixelsPerPoint());
+    LayOut(*text_, graphics.Device(), width * graphics.DevicePixelsPerPoint());
 }
 
+// A PDF keeps the text of every line that is drawn, even where the clip hides it: the block is
+// drawn from an excerpt that holds only its own lines.
 void StyledTextPrinter::DrawBlock(double x, double y, double height) {
     const double scale = graphics_->DevicePixelsPerPoint();
     const double start = drawnHeight_;
-    const double end = BlockEnd(start, height * scale);
-    const QRectF block(0, start, text_->textWidth(), end - start);
+    drawnHeight_ = BlockEnd(start, height * scale);
+    const std::vector<LaidOutLine> lines = LinesOf(*text_);
+    const auto first = std::upper_bound(lines.begin(), lines.end(), start, EndsBelow);
+    auto stop = std::upper_bound(first, lines.end(), drawnHeight_, EndsBelow);
+    if (stop == first && stop != lines.end()) {
+        ++stop; // a line taller than the whole block, cut by the clip
+    }
+    if (first == stop) {
+        return;
+    }
+    const auto block = Excerpt(*text_, graphics_->Device(), first->position,
+                               stop == lines.end() ? text_->characterCount() - 1 : stop->position);
 
     QPainter& painter = graphics_->Painter();
     painter.save();
-    painter.translate(x * scale, y * scale - start);
-    painter.setClipRect(block);
+    painter.translate(x * scale, y * scale);
+    painter.setClipRect(QRectF(0, 0, text_->textWidth(), drawnHeight_ - start));
+    painter.translate(0, first->top - start - LinesOf(*block).front().top);
     QAbstractTextDocumentLayout::PaintContext context;
-    // The layout draws every line that touches its clip, and a PDF keeps even clipped text: a
-    // hair's margin keeps out the lines that end where this block starts or start where it ends.
-    context.clip = block.adjusted(0, kHair, 0, -kHair);
     context.palette.setColor(QPalette::Text, Qt::black);
-    text_->documentLayout()->draw(&painter, context);
+    block->documentLayout()->draw(&painter, context);
     painter.restore();
-
-    drawnHeight_ = end;
 }
 
 bool StyledTextPrinter::Eof() const {
-    const std::vector<double> bottoms = LineBottoms(*text_);
-    return bottoms.empty() || drawnHeight_ >= bottoms.back();
+    const std::vector<LaidOutLine> lines = LinesOf(*text_);
+    return lines.empty() || drawnHeight_ >= lines.back().bottom;
 }
 
 double StyledTextPrinter::BlockEnd(double start, double height) const {
     const double limit = start + height;
-    const std::vector<double> bottoms = LineBottoms(*text_);
-    const auto past = std::upper_bound(bottoms.begin(), bottoms.end(), limit);
+    const std::vector<LaidOutLine> lines = LinesOf(*text_);
+    const auto past = std::upper_bound(lines.begin(), lines.end(), limit, EndsBelow);
     // A line taller than the whole block is cut rather than held back for ever.
-    if (past == bottoms.begin() || *std::prev(past) <= start) {
+    if (past == lines.begin() || std::prev(past)->bottom <= start) {
         return limit;
     }
-    return *std::prev(past);
+    return std::prev(past)->bottom;
 }
 
 } // namespace framework

@@ -39,7 +39,8 @@ public:
     StyledTextPrinter(Graphics& graphics, const QTextDocument& text, double width);
 
     // Draws the next block of the column, at most height points of it, at x, y. Only whole lines
-    // that fit are drawn; the first line that does not fit starts the next block.
+    // that fit are drawn, and the page's text holds those alone; the first line that does not fit
+    // starts the next block.
     void DrawBlock(double x, double y, double height);
 
     // Whether every line has been drawn (EOF in the framework's own terms; the macro of that

@@ -8,8 +8,8 @@
 
 namespace framework {
 
-PushButton::PushButton(Window& window) : RectControl(window, new QPushButton) {
-    // Return is the window's business (its default button), not that of the focused button.
+PushButton::PushButton(Window& window) : RectControl(window, new QPushButton, Focus::Never) {
+    // Return is the window's business (its default button).
     Button().setAutoDefault(false);
     QObject::connect(&Button(), &QPushButton::clicked, [this] {
         if (action_) {

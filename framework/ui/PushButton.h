@@ -1,7 +1,8 @@
 #pragma once
 
-// A push button on QPushButton. Return in its window presses the default button: the last
-// button made Default.
+// A push button on QPushButton. It never takes the keyboard focus, by click or by Tab, so the
+// typing goes on in the field that had it. Return in its window presses the default button: the
+// last button made Default.
 
 #include "framework/ui/RectControl.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/ui/Appearance.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -126,10 +126,33 @@ void TextArea::SetTextAlignment(int alignment) {
 
 void TextArea::SetTextColor(Color color) {
     SetPaletteColor(Edit(), QPalette::Text, color);
+    ApplySelectionColors();
 }
 
 void TextArea::SetBackgroundColor(Color color) {
     SetPaletteColor(Edit(), QPalette::Base, color);
+    ApplySelectionColors();
+}
+
+void TextArea::SetHideSelection(bool hide) {
+    hideSelection_ = hide;
+    ApplySelectionColors();
+}
+
+// QTextEdit draws the selection of an area without the focus in the palette's inactive colours:
+// a hidden selection takes the colours of plain text there.
+void TextArea::ApplySelectionColors() {
+    constexpr auto kInactive = QPalette::Inactive;
+    QPalette palette = Edit().palette();
+    const QPalette standard = QApplication::palette(&Edit());
+    const QBrush highlight = hideSelection_ ? palette.brush(kInactive, QPalette::Base)
+                                            : standard.brush(kInactive, QPalette::Highlight);
+    const QBrush highlightedText = hideSelection_
+                                       ? palette.brush(kInactive, QPalette::Text)
+                                       : standard.brush(kInactive, QPalette::HighlightedText);
+    palette.setBrush(kInactive, QPalette::Highlight, highlight);
+    palette.setBrush(kInactive, QPalette::HighlightedText, highlightedText);
+    Edit().setPalette(palette);
 }
 
 void TextArea::SetHasBorder(bool hasBorder) {
@@ -168,7 +191,7 @@ void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
          }},
         {"AllowStyledText",
          [](T& t, V v) { t.Edit().setAcceptRichText(ValueAs<bool>(v, "AllowStyledText")); }},
-        {"HideSelection", nullptr},
+        {"HideSelection", [](T& t, V v) { t.SetHideSelection(ValueAs<bool>(v, "HideSelection")); }},
         {"LineHeight", nullptr},
         {"LineSpacing", nullptr},
         {"Format", nullptr},

@@ -1,7 +1,8 @@
 #pragma once
 
 // A multi-line, styled text on QTextEdit. Its text uses carriage returns as line breaks, and
-// the selection (SelStart, SelLength) is the one that SelBold makes bold.
+// the selection (SelStart, SelLength) is the one that SelBold makes bold. With HideSelection the
+// selection shows only while the area has the focus; it is kept all the same.
 
 #include "framework/ui/Printing.h"
 #include "framework/ui/RectControl.h"
@@ -38,6 +39,8 @@ public:
     void SetHasBorder(bool hasBorder);
     void SetHasVerticalScrollbar(bool has);
     void SetHasHorizontalScrollbar(bool has);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool hide);
 
     // Lays the current styled text out in a column of that width (points) for the page.
     StyledTextPrinter styledTextPrinter(Graphics& graphics, double width) const;
@@ -46,8 +49,10 @@ public:
 
 private:
     QTextEdit& Edit() const;
+    void ApplySelectionColors();
 
     bool multiLine_ = true;
+    bool hideSelection_ = false;
 };
 
 } // namespace framework

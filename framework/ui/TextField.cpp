@@ -37,7 +37,13 @@ constexpr int kNoCharacterLimit = 32767;
 
 } // namespace
 
-TextField::TextField(Window& window) : RectControl(window, new FieldWidget(*this)) {}
+TextField::TextField(Window& window) : RectControl(window, new FieldWidget(*this)) {
+    QObject::connect(&Edit(), &QLineEdit::textEdited, [this] {
+        if (textEdited_) {
+            CallHandler([this] { textEdited_(*this); });
+        }
+    });
+}
 
 QLineEdit& TextField::Edit() const {
     return static_cast<QLineEdit&>(*Widget());

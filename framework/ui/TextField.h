@@ -1,7 +1,9 @@
 #pragma once
 
 // A one-line entry field on QLineEdit. Its KeyDown handler sees every key typed into it before
-// the field acts; a True result consumes the key.
+// the field acts; a True result consumes the key. Its TextEdited handler hears of every change of
+// its text that the user made (a typed or erased character, a paste, a cut, a drop, an undo),
+// right after it; setting Text raises nothing.
 
 #include "framework/ui/RectControl.h"
 
@@ -15,6 +17,7 @@ namespace framework {
 class TextField : public RectControl {
 public:
     using KeyDownHandler = std::function<bool(TextField& field, const std::string& key)>;
+    using TextEditedHandler = std::function<void(TextField& field)>;
 
     explicit TextField(Window& window);
 
@@ -33,6 +36,7 @@ public:
     void BindKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
     // Offers the key to the bound handler; True when it consumed the key.
     bool RaiseKeyDown(const std::string& key);
+    void BindTextEdited(TextEditedHandler handler) { textEdited_ = std::move(handler); }
 
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
@@ -40,6 +44,7 @@ private:
     QLineEdit& Edit() const;
 
     KeyDownHandler keyDown_;
+    TextEditedHandler textEdited_;
 };
 
 } // namespace framework

@@ -14,12 +14,14 @@ class DescriptionPrintTest : public DescriptionWndTest {
 protected:
     // Chooses "Print" with the description window in front and reads back what it printed.
     std::vector<PdfPage> PrintedPages() {
-        const std::string pdf = PrintIntoPdf();
+        pdf_ = PrintIntoPdf();
         Opened();
         EXPECT_FALSE(framework::ChooseMenuItem("Print"));
         EXPECT_EQ(PrinterDialogCount(), 1);
-        return guitest::ReadPdf(pdf);
+        return guitest::ReadPdf(pdf_);
     }
+
+    std::string pdf_;
 };
 
 // No item of the menu bar carries the name "Print"; the window's binding is reached by name.
@@ -33,6 +35,8 @@ TEST_F(DescriptionPrintTest, PrintsTheCurrentTextWithTheUsersEditsOnOnePage) {
     EXPECT_EQ(pages[0].words[0].text, "Edited");
     EXPECT_EQ(pages[0].words[1].text, "Quorvane");
     EXPECT_TRUE(pages[0].Contains("Possible"));
+    // The text that can be searched and copied is the text that shows, to its last line.
+    EXPECT_TRUE(guitest::InkUnder(pdf_, pages[0].words.back())) << pages[0].words.back().text;
 }
 
 TEST_F(DescriptionPrintTest, TableColumnsLineUpOnPaper) {

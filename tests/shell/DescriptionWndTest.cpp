@@ -4,6 +4,7 @@
 #include "framework/ui/Canvas.h"
 #include "shell/DescriptionText.h"
 
+#include <QImage>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <algorithm>
@@ -63,6 +64,29 @@ TEST_F(DescriptionWndTest, ShowsTheStoredTextWithOnlyTheProductNameBold) {
     for (int position = 0; position < static_cast<int>(text.size()); ++position) {
         ASSERT_EQ(CharacterIsBold(area, position), position < kProductNameLength) << position;
     }
+}
+
+// The bold name stays selected, yet the selection shows only while the area has the focus.
+TEST_F(DescriptionWndTest, TheSelectionShowsOnlyWhileTheAreaHasTheFocus) {
+    framework::TextArea& area = Opened().DescribeFld2();
+    ASSERT_FALSE(area.HasFocus());
+    const QImage selected = area.Widget()->grab().toImage();
+    area.SetSelLength(0);
+    EXPECT_EQ(selected, area.Widget()->grab().toImage());
+
+    area.SetSelLength(kProductNameLength);
+    area.SetFocus();
+    const QImage focused = area.Widget()->grab().toImage();
+    const QColor highlight = area.Widget()->palette().color(QPalette::Active, QPalette::Highlight);
+    int highlighted = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            highlighted += focused.pixelColor(x, y) == highlight ? 1 : 0;
+        }
+    }
+    EXPECT_GT(highlighted, 0);
+    EXPECT_EQ(area.SelStart(), 0);
+    EXPECT_EQ(area.SelLength(), kProductNameLength);
 }
 
 // The left edges of a scale row's name, mean, SD and range as the area draws them.

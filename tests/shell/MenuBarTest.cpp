@@ -167,7 +167,8 @@ TEST_F(MenuBarTest, AShortcutActsOnStatesFreshForTheWindowInFront) {
     EXPECT_TRUE(DescriptionWnd().Visible());
 }
 
-// The Edit items serve the focused field without its key filter and without its clearing rule.
+// The Edit items serve the focused field without its key filter. In the raw score they apply no
+// clearing rule; in a standard score, a paste after a calculation applies the field's own.
 TEST_F(MenuBarTest, EditItemsServeTheFocusedFieldPastTheKeyFilter) {
     class ControlWnd& converter = Converter();
     framework::TextField& field = converter.rawFld();
@@ -196,6 +197,12 @@ TEST_F(MenuBarTest, EditItemsServeTheFocusedFieldPastTheKeyFilter) {
     EXPECT_EQ(field.Text(), "");
     EXPECT_EQ(converter.zFld().Text(), "12");
     EXPECT_EQ(BeepCount(), 0);
+
+    field.SetText("60");
+    converter.wechslerFld().SetFocus();
+    EXPECT_TRUE(framework::ChooseMenuItem("EditPaste"));
+    EXPECT_EQ(converter.wechslerFld().Text(), "ab");
+    EXPECT_EQ(converter.zFld().Text() + field.Text(), "");
 }
 
 // Quit is the framework's own: its shortcut ends the program with 0 from the converter window and

@@ -137,6 +137,7 @@ Action RandomUser::TypeKey() {
         const char character = PrintableKey();
         QTest::keyClick(field, character);
         typed = std::string("'") + character + "'";
+        action.editedField = index;
     } else {
         const NamedKey& key = Chance(50) ? Pick(kErasingKeys) : Pick(kOtherNamedKeys);
         QTest::keyClick(field, key.key);
@@ -144,6 +145,7 @@ Action RandomUser::TypeKey() {
         action.pressedCalculate = key.key == Qt::Key_Return;
         if (key.key == Qt::Key_Backspace || key.key == Qt::Key_Delete) {
             action.erasedField = index;
+            action.editedField = index;
         }
     }
     action.description += "type " + typed + " into " + std::string(kFieldNames[index]);
@@ -193,6 +195,7 @@ Action RandomUser::Paste() {
         qobject_cast<QLineEdit*>(ConverterField(index).Widget())->paste();
     }
     action.unfilteredField = index;
+    action.editedField = index;
     action.description += "paste \"" + text + "\" into " + std::string(kFieldNames[index]) +
                           (byMenu ? " by the Edit menu" : " by the field");
     return action;
@@ -225,6 +228,9 @@ Action RandomUser::ChooseMenuItem() {
     Action action;
     if (name == "EditPaste" || name == "EditUndo") {
         action.unfilteredField = FocusedField();
+    }
+    if (name.starts_with("Edit")) {
+        action.editedField = FocusedField();
     }
     framework::ChooseMenuItem(name);
     action.description = "choose " + std::string(name);

@@ -35,6 +35,9 @@ struct Action {
     bool pressedClear = false;
     // The field that Backspace or Delete was typed into.
     std::optional<std::size_t> erasedField;
+    // The field whose text a typed character, an erase key, a paste or an Edit item may have
+    // changed.
+    std::optional<std::size_t> editedField;
     // The field whose text may have changed without passing its key filter (paste, undo).
     std::optional<std::size_t> unfilteredField;
     // The About window was dismissed by a key or a click in it.

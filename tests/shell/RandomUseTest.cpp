@@ -145,14 +145,14 @@ TEST_F(RandomUseTest, FormStaysSoundThroughAHundredThousandRandomActions) {
     const FormWatch::Tally& reached = watch.Reached();
     std::cout << "seed " << seed << ": " << done << " actions, " << reached.calculations
               << " calculations (" << reached.markedPercentiles << " marked the percentile), "
-              << reached.refusedPresses << " refused presses, " << reached.notesHiddenByKeys
-              << " notes hidden by an erase key, " << reached.unfilteredTexts
+              << reached.refusedPresses << " refused presses, " << reached.notesHiddenByEdits
+              << " notes hidden by an erase key or an edit, " << reached.unfilteredTexts
               << " checks of pasted text passed over, " << reached.aboutDismissals
               << " About windows dismissed\n";
     EXPECT_GT(reached.calculations, 0);
     EXPECT_GT(reached.markedPercentiles, 0);
     EXPECT_GT(reached.refusedPresses, 0);
-    EXPECT_GT(reached.notesHiddenByKeys, 0);
+    EXPECT_GT(reached.notesHiddenByEdits, 0);
     EXPECT_GT(reached.unfilteredTexts, 0);
     EXPECT_GT(reached.aboutDismissals, 0);
 }

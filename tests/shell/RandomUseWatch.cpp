@@ -91,11 +91,15 @@ void FormWatch::Follow(const Action& action, const std::string& dirtyBefore, boo
         tally_.markedPercentiles += noteShown_ ? 1 : 0;
     }
     tally_.refusedPresses += action.pressedCalculate && !noMessage ? 1 : 0;
-    const bool erasedAfterCalculation = action.erasedField && dirtyBefore == "yes" &&
-                                        *action.erasedField >= kFirstStandardField &&
-                                        *action.erasedField <= kPercentileField;
-    if (action.pressedClear || erasedAfterCalculation) {
-        tally_.notesHiddenByKeys += erasedAfterCalculation && noteShown_ ? 1 : 0;
+    // The standard scores from z to the percentile hide the note when erased or edited.
+    const auto hidesNote = [](std::optional<std::size_t> field) {
+        return field && *field >= kFirstStandardField && *field <= kPercentileField;
+    };
+    const bool edited = hidesNote(action.editedField) &&
+                        ConverterField(*action.editedField).Text() != texts_[*action.editedField];
+    const bool hiddenByEdit = dirtyBefore == "yes" && (hidesNote(action.erasedField) || edited);
+    if (action.pressedClear || hiddenByEdit) {
+        tally_.notesHiddenByEdits += hiddenByEdit && noteShown_ ? 1 : 0;
         noteShown_ = false;
     }
 }
@@ -107,6 +111,7 @@ std::string FormWatch::CheckFields() {
     calculated_ = false;
     for (std::size_t index = 0; index < kFieldCount; ++index) {
         const std::string text = ConverterField(index).Text();
+        texts_[index] = text;
         if (text.empty()) {
             sources_[index] = Source::Typed;
             continue;

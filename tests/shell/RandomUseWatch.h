@@ -3,7 +3,8 @@
 // The invariants of the converter form under random use, followed from one action to the next:
 // each field holds only what its key filter lets in unless text was pasted or calculated into it
 // since it was last empty, the range note shows exactly when the last successful press marked
-// the percentile, the calculated state is "", "yes" or "no", a press shows only its own
+// the percentile and no erase key or edit in a standard score that hides it came after, the
+// calculated state is "", "yes" or "no", a press shows only its own
 // messages, and the windows answer as the action asked.
 
 #include "tests/shell/RandomUseActions.h"
@@ -22,7 +23,7 @@ public:
         int calculations = 0;
         int markedPercentiles = 0;
         int refusedPresses = 0;
-        int notesHiddenByKeys = 0;
+        int notesHiddenByEdits = 0;
         int unfilteredTexts = 0;
         int aboutDismissals = 0;
     };
@@ -41,6 +42,8 @@ private:
     std::string CheckWindows(const Action& action);
 
     std::array<Source, kFieldCount> sources_{};
+    // The texts at the last check.
+    std::array<std::string, kFieldCount> texts_{};
     bool noteShown_ = false;
     bool calculated_ = false;
     Tally tally_;

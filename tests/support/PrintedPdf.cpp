@@ -1,9 +1,11 @@
 #include "tests/support/PrintedPdf.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <stdexcept>
@@ -62,6 +64,28 @@ std::vector<PdfPage> ReadPdf(const std::string& path) {
         }
     }
     return pages;
+}
+
+bool InkUnder(const std::string& path, const PdfWord& word) {
+    const QString root = QString::fromStdString(path) + "-word";
+    const auto number = [](double points) { return QString::number(std::lround(points)); };
+    QProcess process;
+    process.start("pdftoppm",
+                  {"-r", "72", "-gray", "-singlefile", "-f", "1", "-l", "1", "-x",
+                   number(word.left), "-y", number(word.top), "-W", number(word.right - word.left),
+                   "-H", number(word.bottom - word.top), QString::fromStdString(path), root});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        throw std::runtime_error("pdftoppm could not draw " + path);
+    }
+    const QImage image(root + ".pgm");
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::vector<int> OneTo(int n) {

@@ -29,6 +29,9 @@ struct PdfPage {
 // The pages of the PDF file; throws std::runtime_error when it cannot be read.
 std::vector<PdfPage> ReadPdf(const std::string& path);
 
+// Whether anything is drawn inside the word's box on the first page of the PDF file.
+bool InkUnder(const std::string& path, const PdfWord& word);
+
 // 1 to n, the numbers a run of n printed lines must carry in order.
 std::vector<int> OneTo(int n);
 

@@ -48,7 +48,7 @@ const Expected kControls[] = {
     {"cTxt", 11, 35, 510, 20, "Quorvane, by the Quorvane authors", false, 10},
     {"StaticText6", 380, 281, 80, 20, "AGCT score", true, 12},
     {"agctFld", 380, 259, 80, 22, "", false, 12},
-    {"boundtext", 380, 320, 100, 28, "* limited to 1 to 99", false, 0},
+    {"boundtext", 380, 320, 100, 28, "* held at the scale's limit", false, 0},
 };
 
 std::string TextOf(framework::Control& control) {
@@ -86,6 +86,12 @@ TEST_F(LayoutTest, WindowAndControlsStandAsTheListsPlaceThem) {
         EXPECT_EQ(font.pixelSize(),
                   e.pixelSize == 0 ? QApplication::font().pixelSize() : e.pixelSize);
         EXPECT_EQ(control.Visible(), std::string(e.name) != "boundtext");
+        if (dynamic_cast<framework::Label*>(&control) != nullptr) {
+            const QRect needed = control.Widget()->fontMetrics().boundingRect(
+                QRect(0, 0, e.width, 10 * e.height), Qt::TextWordWrap, e.text);
+            EXPECT_LE(needed.width(), e.width);
+            EXPECT_LE(needed.height(), e.height) << "the text fits its box";
+        }
     }
     for (framework::RectControl* inside : std::initializer_list<framework::RectControl*>{
              &w().rawFld(), &w().rawmeanFld(), &w().rawsdFld(), &w().rawTxt(), &w().rawmeanTxt(),

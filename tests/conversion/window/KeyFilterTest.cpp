@@ -13,15 +13,16 @@ struct FieldKeys {
     bool period;
     bool minus;
     bool hidesNote; // whether an erase key after a calculation hides the range note
+    bool standard;  // a standard score, where any edit after a calculation clears too
 };
 
 // rawFld comes first: it alone has the raw-score rule.
 const FieldKeys kFieldKeys[] = {
-    {"rawFld", true, false, false},        {"rawmeanFld", true, false, false},
-    {"rawsdFld", true, false, false},      {"zFld", true, true, true},
-    {"tFld", false, false, true},          {"wechslerFld", false, false, true},
-    {"nceFld", false, false, true},        {"greFld", false, false, true},
-    {"percentileFld", false, false, true}, {"agctFld", true, false, false},
+    {"rawFld", true, false, false, false},       {"rawmeanFld", true, false, false, false},
+    {"rawsdFld", true, false, false, false},     {"zFld", true, true, true, true},
+    {"tFld", false, false, true, true},          {"wechslerFld", false, false, true, true},
+    {"nceFld", false, false, true, true},        {"greFld", false, false, true, true},
+    {"percentileFld", false, false, true, true}, {"agctFld", true, false, false, true},
 };
 
 framework::TextField& FieldNamed(const class ControlWnd& window, const char* name) {
@@ -40,12 +41,13 @@ TEST_F(KeyFilterTest, DigitsPassAndOtherKeysBeepUnlessTheFieldAdmitsThem) {
     }
 }
 
-// Outside the raw score, an erase key empties the other fields only after a calculation, and
-// a digit never does.
+// Outside the raw score, an erase key empties the other fields only after a calculation; so does
+// a digit in a standard score, while in the raw mean and sd it does not. A key that changes no
+// text empties nothing.
 TEST_F(KeyFilterTest, EraseKeysEmptyTheOtherFieldsOnlyAfterACalculation) {
     for (const FieldKeys& c : std::span(kFieldKeys).subspan(1)) {
         for (const char* dirty : {"no", "yes"}) {
-            for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_7}) {
+            for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_7, Qt::Key_Right}) {
                 SCOPED_TRACE(std::string(c.name) + " dirty " + dirty + " key " +
                              std::to_string(key));
                 FillEveryField("12");
@@ -54,7 +56,8 @@ TEST_F(KeyFilterTest, EraseKeysEmptyTheOtherFieldsOnlyAfterACalculation) {
                 framework::TextField& field = FieldNamed(w(), c.name);
                 Press(field, Qt::Key_Home);
                 Press(field, key);
-                const bool clears = Module1::dirty == std::string("yes") && key != Qt::Key_7;
+                const bool clears = Module1::dirty == std::string("yes") && key != Qt::Key_Right &&
+                                    (key != Qt::Key_7 || c.standard);
                 const char* own = key == Qt::Key_Delete ? "2" : key == Qt::Key_7 ? "712" : "12";
                 for (framework::TextField* other : Fields()) {
                     EXPECT_EQ(other->Text(), other == &field ? own
