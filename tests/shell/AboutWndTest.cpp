@@ -45,7 +45,9 @@ TEST_F(AboutWndTest, SplashIsAFixedTitlelessWindowWithCentredPicturesAndOneLine)
         EXPECT_LE(std::abs(canvas->Left() * 2 + canvas->Width() - about.Width()), 2);
         EXPECT_NE(canvas->Backdrop(), nullptr) << canvas->Name();
     }
-    // It is never closed: a window manager's close request is refused, and the timer still runs.
+    // It is never closed: it is of the kind that window managers offer no close for, their close
+    // request is refused all the same, and the timer still runs.
+    EXPECT_EQ(about.TopLevelWidget()->windowType(), Qt::SplashScreen);
     EXPECT_FALSE(about.TopLevelWidget()->close());
     QApplication::processEvents();
     EXPECT_EQ(framework::GetImplicitWindow(AboutWnd::kClassName), &about);
