@@ -24,7 +24,10 @@ QStringList SystemFontFamilies() {
 #ifdef Q_OS_MACOS
     return QApplication::font().families();
 #else
-    return QStringList{"Helvetica", "Arial", "Liberation Sans"} + QApplication::font().families();
+    QStringList families =
+        QStringList{"Helvetica", "Arial", "Liberation Sans"} + QApplication::font().families();
+    families.removeDuplicates();
+    return families;
 #endif
 }
 
@@ -63,6 +66,13 @@ void SetFontName(QWidget& widget, const std::string& name) {
         // columns drift.
         font.setStyleHint(name == kCourierFontName ? QFont::TypeWriter : QFont::AnyStyle);
     });
+}
+
+void UseSystemFontEverywhere() {
+    QFont font = QApplication::font();
+    font.setFamilies(SystemFontFamilies());
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
 }
 
 void SetFontSize(QWidget& widget, float size) {

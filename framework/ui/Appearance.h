@@ -28,6 +28,9 @@ inline constexpr double kTextAreaMargin = 2;
 void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color);
 
 void SetFontName(QWidget& widget, const std::string& name);
+// Makes the "System" family the application's own, so that menus and dialogs, which no list
+// sets, show the same family as the windows' text.
+void UseSystemFontEverywhere();
 void SetFontSize(QWidget& widget, float size);
 void SetFontBold(QWidget& widget, bool bold);
 void SetFontItalic(QWidget& widget, bool italic);

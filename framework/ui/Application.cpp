@@ -2,6 +2,7 @@
 
 #include "framework/ui/MenuBarPresenter.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace framework {
@@ -84,6 +85,14 @@ Application* GetAppObject() {
 void ReleaseAppObject() {
     RegisteredApp().reset();
     ShowApplicationMenuBar();
+}
+
+std::string ProgramName() {
+    const Application* app = GetAppObject();
+    if (app != nullptr && !app->ShortVersion().empty()) {
+        return app->ShortVersion();
+    }
+    return QCoreApplication::applicationName().toStdString();
 }
 
 } // namespace framework

@@ -76,4 +76,8 @@ Application* GetAppObject();
 // Destroys the registered application object; the finalisers call it.
 void ReleaseAppObject();
 
+// The program's name as its dialogs show it: the registered object's ShortVersion, or the
+// toolkit's application name while none is registered or it has none.
+std::string ProgramName();
+
 } // namespace framework

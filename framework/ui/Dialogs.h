@@ -5,10 +5,18 @@
 
 #include <string>
 
+class QWidget;
+
 namespace framework {
 
-// Shows the text in a modal message box and returns once the user has dismissed it.
+// Shows the text in a modal message box, titled with the program's name, and returns once the
+// user has dismissed it.
 void MsgBox(const std::string& text);
+
+// For the windows, on each activation of a window: whether it only gives the activation back to
+// the window that was active when a message box opened, now that the box has closed. That is no
+// activation of the window's own; any later one is.
+bool IsReturnFromMessageBox(const QWidget& window);
 
 // Sounds the system alert.
 void Beep();

@@ -14,4 +14,10 @@ namespace framework {
 // no code, and any key held with Control (Command on macOS), which is a shortcut.
 std::optional<std::string> KeyDownText(const QKeyEvent& event);
 
+// The key as a window's own KeyDown sees it: every key that reaches the window, a menu shortcut
+// having been taken by its menu on the way. Held with Control it is still a key; one that types
+// nothing and has no code (a function key, Insert) is the empty text. Only a modifier pressed
+// alone raises no KeyDown.
+std::optional<std::string> WindowKeyDownText(const QKeyEvent& event);
+
 } // namespace framework

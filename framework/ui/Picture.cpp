@@ -13,12 +13,16 @@ Picture::Picture(QImage image) : image_(std::move(image)) {}
 
 std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view fileName) {
     const std::string path = ResourcePath(fileName).string();
+    // A missing file is opened here, not by the reader, which would complain of it on stderr.
+    QFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return nullptr;
+    }
     // Read by the file's own suffix: left to guess, the reader would first load every image
     // format plugin installed to ask each whether it reads that format, which costs start-up
     // several milliseconds before the splash can show.
-    QImageReader reader(QFile::decodeName(path.c_str()));
+    QImageReader reader(&file, QFileInfo(file).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    reader.setFormat(QFileInfo(reader.fileName()).suffix().toLatin1());
     const QImage image = reader.read();
     if (image.isNull()) {
         return nullptr;

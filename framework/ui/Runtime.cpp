@@ -1,5 +1,6 @@
 #include "framework/ui/Runtime.h"
 
+#include "framework/ui/Appearance.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Dialogs.h"
 #include "framework/ui/FirstFrameLog.h"
@@ -59,6 +60,7 @@ void RuntimeInit(int& argc, char** argv) {
         OwnApplication() = std::make_unique<QApplication>(argc, argv);
         InstallFirstFrameLogIfAsked();
     }
+    UseSystemFontEverywhere();
     // The program ends by Quit or its quit item, not when its last window closes: the About
     // window hides between the splash and the converter window.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -85,6 +87,10 @@ void RuntimePerformFinalizers() {
     }
     DestroyAllWindows();
     ReleaseAppObject();
+    // The toolkit goes last, once nothing of the program's is left to need it, and within the
+    // run: left to the exit handlers, its destruction would reach into the toolkit's own
+    // per-thread data, which is gone by then.
+    OwnApplication().reset();
 }
 
 void RunFrameworkInitialization(std::function<void()> callback) {

@@ -13,14 +13,17 @@
 namespace framework {
 
 // Brings the toolkit up: makes the application object of the toolkit unless one exists (a test
-// program makes its own) and resets the run state, so the exit status starts at 0.
+// program makes its own), which the runtime then owns until its finalisers have run; gives
+// menus and dialogs the windows' "System" font; resets the run state, so the exit status starts
+// at 0.
 void RuntimeInit(int& argc, char** argv);
 
 // The program's initialisers and finalisers, each run in the order of registration.
 void RuntimeAddInitializer(std::function<void()> initializer);
 void RuntimeAddFinalizer(std::function<void()> finalizer);
 void RuntimePerformInitializers();
-// Runs the program's finalisers, then releases the windows and the application object.
+// Runs the program's finalisers, then releases the windows, the application object and, last,
+// the toolkit's application object if the runtime made it.
 void RuntimePerformFinalizers();
 
 // Calls the callback once, when launching has finished: as soon as the event loop runs.

@@ -21,6 +21,9 @@ std::vector<Timer*>& LiveTimers() {
 } // namespace
 
 Timer::Timer(Window& window) : Control(window), timer_(std::make_unique<QTimer>()) {
+    // A coarse timer may fire up to a twentieth of its period early; a period is a promise that
+    // at least that much time passes.
+    timer_->setTimerType(Qt::PreciseTimer);
     LiveTimers().push_back(this);
     QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
 }

@@ -98,8 +98,10 @@ int Window::Height() const {
 
 void Window::ApplyWindowFlags() {
     Qt::WindowFlags flags = Qt::Window;
+    // Window managers offer to close any undecorated window, save the splash kind: that is how a
+    // titleless window without a close button tells them it is not to be closed.
     if (type_ == kTitlelessWindow) {
-        flags |= Qt::FramelessWindowHint;
+        flags = (hasCloseButton_ ? Qt::Window : Qt::SplashScreen) | Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         flags.setFlag(Qt::WindowCloseButtonHint, hasCloseButton_);

@@ -45,7 +45,8 @@ public:
     void Show();
     void Hide();
     // Closes the window as the close button does: raises Close, and the window leaves the
-    // implicit-instance registry and is destroyed once the current event is done.
+    // implicit-instance registry and is destroyed once the current event is done. A window
+    // without a close button refuses, as it refuses a window manager's close request.
     void Close();
     bool Visible() const;
     bool IsActive() const;
@@ -58,6 +59,7 @@ public:
     int Height() const;
     int Type() const { return type_; }
     bool Resizeable() const { return resizeable_; }
+    bool HasCloseButton() const { return hasCloseButton_; }
     std::int64_t MacProcId() const { return macProcId_; }
 
     bool IsEventImplemented(std::string_view eventName) const;

@@ -1,6 +1,7 @@
 #include "framework/ui/WindowWidget.h"
 
 #include "framework/ui/Appearance.h"
+#include "framework/ui/Dialogs.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Keys.h"
 #include "framework/ui/PushButton.h"
@@ -39,12 +40,19 @@ void WindowWidget::SetMenuBar(QWidget* menuBar) {
 bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         NoteWindowActivated(window_);
-        CallHandler([this] { window_.RaiseEvent(WindowEvent::Activate); });
+        if (!IsReturnFromMessageBox(*this)) {
+            CallHandler([this] { window_.RaiseEvent(WindowEvent::Activate); });
+        }
     }
     return QWidget::event(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+    // A window manager offers to close even a window whose list gave it no close button.
+    if (!window_.HasCloseButton()) {
+        event->ignore();
+        return;
+    }
     CallHandler([this] { window_.RaiseEvent(WindowEvent::Close); });
     event->accept();
     RemoveImplicitWindow(window_);
@@ -57,7 +65,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
         button->Push();
         return;
     }
-    const auto key = KeyDownText(*event);
+    const auto key = WindowKeyDownText(*event);
     if (key && CallHandler([this, &key] { return window_.RaiseKeyDown(*key); }, false)) {
         return;
     }

@@ -13,6 +13,7 @@
 #include "shell/Pictures.h"
 #include "tests/shell/StartupFixture.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QTest>
@@ -44,6 +45,13 @@ TEST_F(AboutWndTest, SplashIsAFixedTitlelessWindowWithCentredPicturesAndOneLine)
         EXPECT_LE(std::abs(canvas->Left() * 2 + canvas->Width() - about.Width()), 2);
         EXPECT_NE(canvas->Backdrop(), nullptr) << canvas->Name();
     }
+    // It is never closed: it is of the kind that window managers offer no close for, their close
+    // request is refused all the same, and the timer still runs.
+    EXPECT_EQ(about.TopLevelWidget()->windowType(), Qt::SplashScreen);
+    EXPECT_FALSE(about.TopLevelWidget()->close());
+    QApplication::processEvents();
+    EXPECT_EQ(framework::GetImplicitWindow(AboutWnd::kClassName), &about);
+    EXPECT_TRUE(about.Visible() && about.Timer1().IsPending());
     EXPECT_EQ(about.Canvas1().Backdrop(), QVRtitleSm());
     EXPECT_EQ(about.Canvas2().Backdrop(), Icon64());
 
@@ -100,6 +108,14 @@ INSTANTIATE_TEST_SUITE_P(
                     [](auto& about) { QTest::keyClick(about.TopLevelWidget(), Qt::Key_Escape); }},
         SplashInput{"Arrow",
                     [](auto& about) { QTest::keyClick(about.TopLevelWidget(), Qt::Key_Left); }},
+        SplashInput{"FunctionKey",
+                    [](auto& about) { QTest::keyClick(about.TopLevelWidget(), Qt::Key_F5); }},
+        SplashInput{"Insert",
+                    [](auto& about) { QTest::keyClick(about.TopLevelWidget(), Qt::Key_Insert); }},
+        SplashInput{"LetterWithControl",
+                    [](auto& about) {
+                        QTest::keyClick(about.TopLevelWidget(), Qt::Key_B, Qt::ControlModifier);
+                    }},
         SplashInput{"ClickOnTheWindow",
                     [](auto& about) {
                         QTest::mouseClick(about.Content(), Qt::LeftButton, {}, QPoint(5, 100));

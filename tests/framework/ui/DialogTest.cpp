@@ -1,3 +1,5 @@
+#include "DemoWnd.h"
+#include "framework/ui/Application.h"
 #include "framework/ui/Dialogs.h"
 #include "framework/ui/Printing.h"
 #include "framework/ui/TestSeams.h"
@@ -6,8 +8,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest-spi.h>
+#include <memory>
 #include <string>
 
 namespace {
@@ -33,10 +38,22 @@ TEST_F(DialogTest, GuardFailsOnEveryDialogOutsideAGuiTest) {
                             "printer dialog opened");
 }
 
+class NamedApp : public framework::Application {};
+
+// Titled with the program's name. Its closing gives the activation back to the window in front,
+// which is no activation of that window's own: a later one is.
 TEST_F(DialogTest, RealMessageBoxIsModalAndReturnsOnceDismissed) {
+    auto app = std::make_unique<NamedApp>();
+    app->SetVersionData(3, 0, 0, 0, 3, "", "Quorvane", "");
+    framework::RuntimeRegisterAppObject(std::move(app));
+    class DemoWnd& front = DemoWnd();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(front.TopLevelWidget()));
+    const auto activations = [] { return std::ranges::count(Journal().events, "Activate"); };
+    const auto before = activations();
     framework::seams::SetDialogSeams({});
     QString shown;
-    QTimer::singleShot(0, [&shown] {
+    QString title;
+    QTimer::singleShot(0, [&shown, &title] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             ADD_FAILURE() << "no modal message box is open";
@@ -44,12 +61,26 @@ TEST_F(DialogTest, RealMessageBoxIsModalAndReturnsOnceDismissed) {
             return;
         }
         shown = box->text();
+        title = box->windowTitle();
         box->button(QMessageBox::Ok)->click();
     });
 
     framework::MsgBox(kMissingInput);
+    // As a window manager gives it back once the box has gone.
+    front.TopLevelWidget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(front.TopLevelWidget()));
 
     EXPECT_EQ(shown.toStdString(), kMissingInput);
+    EXPECT_EQ(title.toStdString(), "Quorvane");
+    EXPECT_EQ(activations(), before);
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    front.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(front.TopLevelWidget()));
+    EXPECT_EQ(activations(), before + 1);
+    framework::DestroyAllWindows();
+    framework::ReleaseAppObject();
 }
 
 } // namespace

@@ -3,13 +3,20 @@
 #include "framework/ui/ResourcesFolder.h"
 
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(PictureTest, MissingOrUnreadableFileGivesNoPicture) {
+QStringList& Logged() {
+    static QStringList lines;
+    return lines;
+}
+
+// Nor does it say so on stderr: a picture missing from a copy of the program is no error.
+TEST(PictureTest, MissingOrUnreadableFileGivesNoPictureAndLogsNothing) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QFile notAPicture(folder.filePath("Broken.png"));
@@ -17,10 +24,14 @@ TEST(PictureTest, MissingOrUnreadableFileGivesNoPicture) {
     notAPicture.write("these bytes are no picture");
     notAPicture.close();
     framework::seams::SetResourcesFolder(folder.path().toStdString());
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& line) { Logged() << line; });
 
     EXPECT_EQ(framework::Picture::OpenFromApp("Missing.png"), nullptr);
     EXPECT_EQ(framework::Picture::OpenFromApp("Broken.png"), nullptr);
+    qInstallMessageHandler(before);
     framework::seams::SetResourcesFolder({});
+    EXPECT_EQ(Logged().join('\n').toStdString(), "");
 }
 
 TEST(PictureTest, ResourcesLieBesideTheProgramOrInsideItsBundle) {

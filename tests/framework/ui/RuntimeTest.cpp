@@ -3,9 +3,17 @@
 #include "framework/ui/Runtime.h"
 
 #include "DemoWnd.h"
+#include "framework/ui/Appearance.h"
+#include "framework/ui/Timer.h"
 #include "tests/support/GuiTest.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QTest>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -54,6 +62,34 @@ TEST_F(RuntimeTest, InitializersAndFinalizersRunInOrderOfRegistration) {
 
     EXPECT_EQ(*order, (std::vector<std::string>{"init 1", "init 2", "final 1", "final 2"}));
     EXPECT_EQ(framework::GetImplicitWindow("DemoWnd.DemoWnd"), nullptr);
+}
+
+// Menus and message boxes, which no list sets, show the family of the windows' "System" text.
+TEST_F(RuntimeTest, MenusAndDialogsShowTheSystemFamily) {
+    QWidget label;
+    framework::SetFontName(label, "System");
+    const std::string family = QFontInfo(label.font()).family().toStdString();
+    for (const char* className : {"QMenu", "QMenuBar", "QMessageBox"}) {
+        EXPECT_EQ(QFontInfo(QApplication::font(className)).family().toStdString(), family)
+            << className;
+    }
+}
+
+// A coarse timer moves its timeout to a round boundary near it, up to a twentieth of the period
+// early; started just past such a boundary, it would fire that much too soon.
+TEST_F(RuntimeTest, OneShotTimerNeverFiresBeforeItsPeriod) {
+    using namespace std::chrono;
+    const auto sinceBoot = duration_cast<milliseconds>(steady_clock::now().time_since_epoch());
+    std::this_thread::sleep_for(milliseconds(525 - sinceBoot.count() % 500));
+    framework::Timer timer(DemoWnd());
+    QElapsedTimer elapsed;
+    qint64 firedAfter = -1;
+    timer.BindAction([&](framework::Timer&) { firedAfter = elapsed.elapsed(); });
+    elapsed.start();
+    timer.SetPeriod(1000);
+    timer.SetRunMode(1);
+    ASSERT_TRUE(QTest::qWaitFor([&firedAfter] { return firedAfter >= 0; }, 2000));
+    EXPECT_GE(firedAfter, 1000);
 }
 
 } // namespace
