@@ -3,8 +3,8 @@
 // the converter window built and shown; each press types the ten field texts into the window's
 // fields and pushes its Calculate button, whose click runs the command over the fields.
 
-#include "conversion/ControlWnd.h"
-#include "conversion/ControlWndForm.h"
+#include "conversion/window/ControlWnd.h"
+#include "conversion/window/ControlWndForm.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TestSeams.h"
 #include "framework/ui/TextField.h"

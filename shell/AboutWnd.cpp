@@ -1,7 +1,7 @@
 #include "shell/AboutWnd.h"
 
-#include "conversion/ControlWnd.h"
-#include "framework/properties/LayoutLists.h"
+#include "conversion/window/ControlWnd.h"
+#include "framework/core/properties/LayoutLists.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"

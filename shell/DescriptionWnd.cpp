@@ -1,7 +1,7 @@
 #include "shell/DescriptionWnd.h"
 
-#include "conversion/ControlWnd.h"
-#include "framework/properties/LayoutLists.h"
+#include "conversion/window/ControlWnd.h"
+#include "framework/core/properties/LayoutLists.h"
 #include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Printing.h"

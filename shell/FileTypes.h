@@ -3,7 +3,7 @@
 // The document file types the program declares at start-up. The program opens and saves no
 // documents; the types are registered once and kept until it ends.
 
-#include "framework/runtime/FileType.h"
+#include "framework/core/runtime/FileType.h"
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "shell/HandleAboutMenu.h"
 
-#include "framework/menus/MenuItem.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/menus/MenuItem.h"
+#include "framework/core/runtime/Exceptions.h"
 #include "framework/ui/Delegates.h"
 #include "shell/AboutWnd.h"
 #include "shell/MenuItems.h"

@@ -1,6 +1,6 @@
 #include "shell/Menu.h"
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/runtime/Exceptions.h"
 
 #include <optional>
 #include <string>

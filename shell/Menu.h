@@ -4,7 +4,7 @@
 // captions, twenty items in all. Items are found by Name, never by caption; windows and the
 // application bind handlers to those names and enable the items they own.
 
-#include "framework/menus/MenuItem.h"
+#include "framework/core/menus/MenuItem.h"
 
 #include <memory>
 

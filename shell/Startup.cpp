@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 
 #include "conversion/core/Module1.h"
-#include "framework/runtime/FileTypeRegistry.h"
+#include "framework/core/runtime/FileTypeRegistry.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Runtime.h"

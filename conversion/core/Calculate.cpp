@@ -2,9 +2,9 @@
 
 #include "conversion/core/Module1.h"
 #include "conversion/core/ScoreConversion.h"
-#include "framework/text/Characters.h"
-#include "framework/text/Format.h"
-#include "framework/text/NumberText.h"
+#include "framework/core/text/Characters.h"
+#include "framework/core/text/Format.h"
+#include "framework/core/text/NumberText.h"
 
 #include <bitset>
 #include <cmath>

@@ -6,7 +6,7 @@
 // elsewhere a sans of Helvetica's widths, which the layouts were measured for; text alignment 0 is
 // the default (left), 1 left, 2 centre, 3 right.
 
-#include "framework/properties/PropertyList.h"
+#include "framework/core/properties/PropertyList.h"
 
 #include <QColor>
 #include <QPalette>

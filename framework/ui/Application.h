@@ -4,7 +4,7 @@
 // data, the menu bar and the application's menu handlers. Its events reach a derived class
 // through a static table, as window events do.
 
-#include "framework/menus/MenuHandlers.h"
+#include "framework/core/menus/MenuHandlers.h"
 #include "framework/ui/EventTables.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 // What every control of a window shares: its name, its window and its place in the window's
 // list of controls. A control is made by Window::New and owned by its window once added.
 
-#include "framework/properties/PropertyList.h"
+#include "framework/core/properties/PropertyList.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // A window's accessors reach its controls by name. A control that is missing or of another class
 // is the nil-object failure, reported with the window's class and the control's name.
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/runtime/Exceptions.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Window.h"
 

@@ -6,7 +6,7 @@
 // made this way goes straight to the text, not through KeyDown, so no key filter sees it; a text
 // field's TextEdited handler does hear of it.
 
-#include "framework/menus/MenuItem.h"
+#include "framework/core/menus/MenuItem.h"
 
 namespace framework {
 

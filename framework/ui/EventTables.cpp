@@ -1,6 +1,6 @@
 #include "framework/ui/EventTables.h"
 
-#include "framework/properties/NameMatching.h"
+#include "framework/core/properties/NameMatching.h"
 
 #include <array>
 #include <utility>

@@ -8,7 +8,7 @@
 // The class names its full name as `static constexpr std::string_view kClassName` and lets
 // WindowFactory build it (`friend class framework::WindowFactory;`).
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/runtime/Exceptions.h"
 #include "framework/ui/Delegates.h"
 #include "framework/ui/Window.h"
 

@@ -1,7 +1,7 @@
 #include "framework/ui/MenuBarPresenter.h"
 
-#include "framework/menus/MenuCommands.h"
-#include "framework/properties/LayoutLists.h"
+#include "framework/core/menus/MenuCommands.h"
+#include "framework/core/properties/LayoutLists.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/EditCommands.h"
 #include "framework/ui/ImplicitWindows.h"

@@ -6,8 +6,8 @@
 // its item. An item with an empty caption shows nothing a user can click, and "-" is a
 // separator.
 
-#include "framework/menus/MenuItem.h"
-#include "framework/menus/MenuShortcut.h"
+#include "framework/core/menus/MenuItem.h"
+#include "framework/core/menus/MenuShortcut.h"
 
 #include <QKeySequence>
 #include <QMenuBar>

@@ -4,7 +4,6 @@
 // accessor's cache hold the same one.
 
 #include <QImage>
-
 #include <memory>
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #include "framework/ui/Printing.h"
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/runtime/Exceptions.h"
 #include "framework/ui/TestSeams.h"
 
 #include <QAbstractTextDocumentLayout>

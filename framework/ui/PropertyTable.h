@@ -4,9 +4,9 @@
 // name, matched without regard to case. A row without a setter is a property that the toolkit
 // has no counterpart for: the name is accepted and its value has no effect, so a list may hold it.
 
-#include "framework/properties/NameMatching.h"
-#include "framework/properties/PropertyList.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/properties/NameMatching.h"
+#include "framework/core/properties/PropertyList.h"
+#include "framework/core/runtime/Exceptions.h"
 
 #include <span>
 #include <string>

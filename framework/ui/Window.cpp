@@ -1,6 +1,6 @@
 #include "framework/ui/Window.h"
 
-#include "framework/properties/LayoutLists.h"
+#include "framework/core/properties/LayoutLists.h"
 #include "framework/ui/Appearance.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/MenuBarPresenter.h"

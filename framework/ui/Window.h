@@ -10,8 +10,8 @@
 // creates its controls: New, AddControl, ControlByName, SetProperties, bind), AddMenuHandlers
 // and Open, in that order; a window whose list said Visible True is then shown.
 
-#include "framework/menus/MenuHandlers.h"
-#include "framework/properties/PropertyList.h"
+#include "framework/core/menus/MenuHandlers.h"
+#include "framework/core/properties/PropertyList.h"
 #include "framework/ui/EventTables.h"
 #include "framework/ui/PropertyTable.h"
 

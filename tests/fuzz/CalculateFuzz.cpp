@@ -5,8 +5,8 @@
 
 #include "conversion/core/Calculate.h"
 #include "conversion/core/Module1.h"
-#include "framework/text/Characters.h"
-#include "framework/text/NumberText.h"
+#include "framework/core/text/Characters.h"
+#include "framework/core/text/NumberText.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <array>

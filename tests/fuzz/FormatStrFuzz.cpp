@@ -3,8 +3,8 @@
 // Format gives a sign, digits and a point (or a word for the non-finite values) within half a
 // unit of its last place of the value; Str gives text that Val reads back to the very same bits.
 
-#include "framework/text/Format.h"
-#include "framework/text/NumberText.h"
+#include "framework/core/text/Format.h"
+#include "framework/core/text/NumberText.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // exception or reads entries that SetProperties applies one for one and that encode back to the
 // very same bytes. AddressSanitizer watches every read against the end of the input.
 
-#include "framework/properties/PropertyList.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/properties/PropertyList.h"
+#include "framework/core/runtime/Exceptions.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <bit>

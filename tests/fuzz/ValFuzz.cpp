@@ -2,7 +2,7 @@
 // to what follows the number and to the blanks before it, and for a plain decimal number the
 // double that the C library's strtod reads in the C locale.
 
-#include "framework/text/NumberText.h"
+#include "framework/core/text/NumberText.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 
 #include "shell/AboutWnd.h"
 
-#include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/Timer.h"

@@ -1,6 +1,6 @@
 #include "tests/shell/DescriptionWndTest.h"
 
-#include "conversion/ControlWnd.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/Canvas.h"
 #include "shell/DescriptionText.h"
 

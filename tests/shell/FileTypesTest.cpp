@@ -1,6 +1,6 @@
 #include "shell/FileTypes.h"
 
-#include "framework/runtime/FileTypeRegistry.h"
+#include "framework/core/runtime/FileTypeRegistry.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

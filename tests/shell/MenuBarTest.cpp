@@ -1,9 +1,9 @@
 // The program's menu bar on real windows after a real start-up: where it shows, what each front
 // window enables as a menu opens or a shortcut acts, dispatch by name, the Edit items and quit.
 
-#include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
-#include "framework/menus/MenuItem.h"
+#include "conversion/window/ControlWnd.h"
+#include "framework/core/menus/MenuItem.h"
 #include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Timer.h"

@@ -3,8 +3,8 @@
 
 #include "shell/MenuItems.h"
 
-#include "framework/menus/MenuItem.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/menus/MenuItem.h"
+#include "framework/core/runtime/Exceptions.h"
 #include "framework/ui/Application.h"
 #include "shell/Menu.h"
 

@@ -1,4 +1,4 @@
-#include "framework/menus/MenuCommands.h"
+#include "framework/core/menus/MenuCommands.h"
 #include "shell/Menu.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tests/shell/RandomUseActions.h"
 
-#include "conversion/ControlWnd.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/MenuBarPresenter.h"

@@ -5,8 +5,8 @@
 // must be one of its three values, and the program must still be running. A failing run names
 // its seed, the action and the actions before it, so that it can be played again.
 
-#include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Timer.h"
 #include "shell/AboutWnd.h"

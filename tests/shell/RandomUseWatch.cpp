@@ -1,7 +1,7 @@
 #include "tests/shell/RandomUseWatch.h"
 
-#include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/TextField.h"

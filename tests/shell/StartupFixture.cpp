@@ -1,6 +1,6 @@
 #include "tests/shell/StartupFixture.h"
 
-#include "conversion/ControlWnd.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Runtime.h"
 #include "shell/AboutWnd.h"

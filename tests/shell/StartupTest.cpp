@@ -3,9 +3,9 @@
 
 #include "shell/Startup.h"
 
-#include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
-#include "framework/runtime/FileTypeRegistry.h"
+#include "conversion/window/ControlWnd.h"
+#include "framework/core/runtime/FileTypeRegistry.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/Timer.h"
 #include "shell/AboutWnd.h"

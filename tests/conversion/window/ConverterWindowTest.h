@@ -3,8 +3,8 @@
 // The converter window on real widgets: each test starts from a freshly built window that is
 // active, with no calculation behind it, and ends with every window gone.
 
-#include "conversion/ControlWnd.h"
 #include "conversion/core/Module1.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PushButton.h"

@@ -1,7 +1,7 @@
-#include "framework/properties/PropertyList.h"
+#include "framework/core/properties/PropertyList.h"
 
-#include "framework/properties/NameMatching.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/properties/NameMatching.h"
+#include "framework/core/runtime/Exceptions.h"
 
 #include <gtest/gtest.h>
 #include <limits>

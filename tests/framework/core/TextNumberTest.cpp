@@ -1,4 +1,4 @@
-#include "framework/text/NumberText.h"
+#include "framework/core/text/NumberText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "DemoWnd.h"
 
-#include "framework/properties/LayoutLists.h"
+#include "framework/core/properties/LayoutLists.h"
 #include "framework/ui/Delegates.h"
 
 #include <QImage>

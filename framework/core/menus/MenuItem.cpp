@@ -1,7 +1,7 @@
-#include "framework/menus/MenuItem.h"
+#include "framework/core/menus/MenuItem.h"
 
-#include "framework/menus/MenuShortcut.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/menus/MenuShortcut.h"
+#include "framework/core/runtime/Exceptions.h"
 
 #include <algorithm>
 

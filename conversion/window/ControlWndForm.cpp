@@ -1,6 +1,6 @@
-#include "conversion/ControlWndForm.h"
+#include "conversion/window/ControlWndForm.h"
 
-#include "conversion/ControlWnd.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/Dialogs.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/TextField.h"

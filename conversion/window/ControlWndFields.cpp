@@ -2,11 +2,11 @@
 // edits, Clear and Calculate. The work is the conversion core's and the key-filter table's;
 // these adapt the window to them.
 
-#include "conversion/ControlWnd.h"
-#include "conversion/ControlWndForm.h"
-#include "conversion/KeyFilters.h"
 #include "conversion/core/Calculate.h"
 #include "conversion/core/Module1.h"
+#include "conversion/window/ControlWnd.h"
+#include "conversion/window/ControlWndForm.h"
+#include "conversion/window/KeyFilters.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/TextField.h"
 

@@ -1,6 +1,6 @@
-#include "framework/runtime/FileType.h"
+#include "framework/core/runtime/FileType.h"
 
-#include "framework/runtime/FileTypeRegistry.h"
+#include "framework/core/runtime/FileTypeRegistry.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "framework/menus/MenuHandlers.h"
+#include "framework/core/menus/MenuHandlers.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "conversion/ControlWnd.h"
+#include "conversion/window/ControlWnd.h"
 
-#include "conversion/ControlWndLayout.h"
 #include "conversion/core/Module1.h"
+#include "conversion/window/ControlWndLayout.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/ControlNamed.h"
 #include "framework/ui/Delegates.h"

@@ -1,6 +1,6 @@
-#include "conversion/ControlWndLayout.h"
+#include "conversion/window/ControlWndLayout.h"
 
-#include "framework/properties/LayoutLists.h"
+#include "framework/core/properties/LayoutLists.h"
 #include "shell/Pictures.h"
 
 #include <vector>

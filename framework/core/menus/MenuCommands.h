@@ -3,8 +3,8 @@
 // The two rules the toolkit side applies to the menu tree: enabling, before any menu state can
 // be seen or used (a menu opening, a shortcut about to act), and dispatch of a chosen item.
 
-#include "framework/menus/MenuHandlers.h"
-#include "framework/menus/MenuItem.h"
+#include "framework/core/menus/MenuHandlers.h"
+#include "framework/core/menus/MenuItem.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "framework/text/Format.h"
+#include "framework/core/text/Format.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "conversion/KeyFilters.h"
+#include "conversion/window/KeyFilters.h"
 
 #include "conversion/core/Module1.h"
-#include "framework/text/Characters.h"
+#include "framework/core/text/Characters.h"
 #include "framework/ui/Dialogs.h"
 
 #include <algorithm>

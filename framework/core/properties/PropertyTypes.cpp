@@ -1,5 +1,5 @@
-#include "framework/properties/NameMatching.h"
-#include "framework/properties/PropertyList.h"
+#include "framework/core/properties/NameMatching.h"
+#include "framework/core/properties/PropertyList.h"
 
 #include <algorithm>
 #include <array>

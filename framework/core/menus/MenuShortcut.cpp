@@ -1,7 +1,7 @@
-#include "framework/menus/MenuShortcut.h"
+#include "framework/core/menus/MenuShortcut.h"
 
-#include "framework/properties/NameMatching.h"
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/properties/NameMatching.h"
+#include "framework/core/runtime/Exceptions.h"
 
 #include <array>
 #include <string>

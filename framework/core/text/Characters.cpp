@@ -1,4 +1,4 @@
-#include "framework/text/Characters.h"
+#include "framework/core/text/Characters.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "framework/properties/NameMatching.h"
+#include "framework/core/properties/NameMatching.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "framework/properties/PropertyList.h"
+#include "framework/core/properties/PropertyList.h"
 
-#include "framework/runtime/Exceptions.h"
+#include "framework/core/runtime/Exceptions.h"
 
 #include <bit>
 #include <limits>

@@ -6,7 +6,7 @@
 // another, with the value most windows share as its default; the entries that are the same in
 // every list of a kind are the writer's.
 
-#include "framework/properties/PropertyList.h"
+#include "framework/core/properties/PropertyList.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "framework/properties/LayoutLists.h"
+#include "framework/core/properties/LayoutLists.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "framework/runtime/FileTypeRegistry.h"
+#include "framework/core/runtime/FileTypeRegistry.h"
 
 #include <algorithm>
 #include <utility>
