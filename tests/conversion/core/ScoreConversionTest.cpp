@@ -50,15 +50,10 @@ TEST(NormalCurve, TheTwoOperationsAreNotExactInverses) {
     }
 }
 
-TEST(RescaleScores, GivesEveryLinearScaleAndRewritesTheSourceInItsTurn) {
+// A source inside the target range is rewritten at its turn, and not always to itself.
+TEST(RescaleScores, RewritesTheSourceInItsTurn) {
     const ScaleTable table(0, 1);
     ScoreValues scores{};
-    At(scores, ScoreScale::wechsler) = 130;
-    RescaleScores(scores, table, ScoreScale::wechsler, ScoreScale::z, ScoreScale::agct);
-    const ScoreValues expected{0, 2, 70, 130, 92.12, 700, 140, 0};
-    for (std::size_t i = 1; i < 7; ++i) {
-        EXPECT_NEAR(scores[i], expected[i], 1e-9) << "scale " << i;
-    }
     for (const auto& [nce, rewritten] :
          {std::pair{99.0, 99.0}, {1.0, 1.0}, {1.01, 1.009999999999998}}) {
         At(scores, ScoreScale::nce) = nce;

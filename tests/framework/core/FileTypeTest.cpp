@@ -31,6 +31,7 @@ TEST(FileType, ConvertingRegistersOnceAndEverySetterWithdrawsByTheCurrentName) {
         type.SetUTI("public.text");
         EXPECT_EQ(static_cast<std::string>(type) + static_cast<std::string>(type),
                   "convertedconverted");
+        WithdrawFileType("never registered");
         EXPECT_EQ(RegistrationsNamed("converted"), 1);
         set(type);
         EXPECT_EQ(RegistrationsNamed("converted"), 0) << type.Name();

@@ -76,7 +76,7 @@ TEST(PropertyList, MalformedListsThrowNamingTheProblemAndSetNothing) {
         {"Title " + Bytes({5, 0, 0, 0}) + "abc", "string length past the end"},
         {"Title " + Bytes({0xff, 0xff, 0xff, 0xff}), "string length past the end"},
         {"Title " + Bytes({1, 0}), "truncated value"},
-        {"Visible " + Bytes({2}), "not 0 or 1"},
+        {"Visible " + Bytes({2}), "is 2, not 0 or 1"},
     };
     for (const auto& [list, problem] : cases) {
         RecordingTarget target;

@@ -25,6 +25,7 @@ TEST(Text, LenAscAndStrCompReadCharactersNotBytes) {
         {"\x80", 1, 0x80},
         {"\303A", 2, 0xC3},
         {"\xE2\x82", 2, 0xE2},
+        {"A\x80", 2, 'A'},
     };
     for (const auto& [text, len, asc] : cases) {
         EXPECT_EQ(Len(text), len) << text;
@@ -50,8 +51,8 @@ TEST(Text, FormatRoundsHalfAwayFromZeroOnTheExactBinaryValue) {
         {0.995, "+#.0#", "+.99"}, {99.995, "##.##", "100"},  {-0.0, "+#.0#", "+.0"},
         {-0.004, "+#.0#", "+.0"}, {-0.4, "##", ""},          {-0.0, "-#0", "0"},
         {-0.3, "0.0", "-0.3"},    {1234.5, "#", "1235"},     {7, "0##", "007"},
-        {3, "0.00", "3.00"},      {3.1, "#.##", "3.1"},      {3, "#.##", "3"},
-        {3.04, "#.#0", "3.04"},   {-5, "-##", "-5"},
+        {7, "+00", "+07"},        {3, "0.00", "3.00"},       {3.1, "#.##", "3.1"},
+        {3, "#.##", "3"},         {3.04, "#.#0", "3.04"},    {-5, "-##", "-5"},
     };
     for (const auto& [value, pattern, expected] : cases) {
         EXPECT_EQ(Format(value, pattern), expected) << value << " " << pattern;
