@@ -111,9 +111,9 @@ private:
         case PropertyType::Single:
             return std::bit_cast<float>(ReadWord<std::uint32_t>(name));
         case PropertyType::FontUnit:
-            return FontUnit{ReadWord<std::uint8_t>(name)};
+            break;
         }
-        throw PropertyListException("property list: no encoding for " + Quoted(name));
+        return FontUnit{ReadWord<std::uint8_t>(name)};
     }
 
     void Require(std::size_t count, std::string_view name, std::string_view what) const {

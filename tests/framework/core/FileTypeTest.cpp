@@ -5,58 +5,43 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
+namespace framework {
 namespace {
 
-// The register lives as long as the test program, so each test works under names of its own.
 long RegistrationsNamed(const std::string& name) {
-    const auto& registered = framework::RegisteredFileTypes();
-    return std::count_if(registered.begin(), registered.end(),
-                         [&name](const auto& entry) { return entry.name == name; });
+    return std::ranges::count(RegisteredFileTypes(), name, &FileTypeRegistration::name);
 }
 
-TEST(FileTypeTest, ConvertingRegistersOnceAndYieldsTheName) {
-    framework::FileType type;
-    type.SetName("converted");
-    type.SetMacType("TEXT");
-    type.SetMacCreator("R*ch");
-
-    EXPECT_EQ(static_cast<std::string>(type), "converted");
-    EXPECT_EQ(static_cast<std::string>(type), "converted");
-
-    EXPECT_TRUE(type.IsRegistered());
-    EXPECT_EQ(RegistrationsNamed("converted"), 1);
-    EXPECT_EQ(framework::RegisteredFileTypes().back(),
-              (framework::FileTypeRegistration{"converted", "R*ch", "TEXT", "", ""}));
-}
-
-TEST(FileTypeTest, EverySetterWithdrawsARegistrationByTheCurrentName) {
-    const std::vector<std::pair<const char*, std::function<void(framework::FileType&)>>> setters = {
-        {"Name", [](auto& t) { t.SetName("renamed"); }},
-        {"Extensions", [](auto& t) { t.SetExtensions("txt"); }},
-        {"MacType", [](auto& t) { t.SetMacType("TEXT"); }},
-        {"MacCreator", [](auto& t) { t.SetMacCreator("R*ch"); }},
-        {"MimeType", [](auto& t) { t.SetMimeType("text/plain"); }},
-        {"Imported", [](auto& t) { t.SetImported(true); }},
-        {"ConformsTo", [](auto& t) { t.SetConformsTo("public.text"); }},
-        {"UTI", [](auto& t) { t.SetUTI("public.plain-text"); }},
+// The register lives as long as the test program, so each type withdraws what it registered.
+TEST(FileType, ConvertingRegistersOnceAndEverySetterWithdrawsByTheCurrentName) {
+    const std::function<void(FileType&)> setters[] = {
+        [](auto& t) { t.SetName("renamed"); },
+        [](auto& t) { t.SetExtensions("txt"); },
+        [](auto& t) { t.SetMacType("TEXT"); },
+        [](auto& t) { t.SetMacCreator("R*ch"); },
+        [](auto& t) { t.SetMimeType("text/plain"); },
+        [](auto& t) { t.SetImported(true); },
+        [](auto& t) { t.SetConformsTo("public.text"); },
+        [](auto& t) { t.SetUTI("public.plain-text"); },
     };
-    for (const auto& [field, set] : setters) {
-        SCOPED_TRACE(field);
-        framework::FileType type;
-        type.SetName("withdrawn");
-        static_cast<void>(static_cast<std::string>(type));
-
+    for (const auto& set : setters) {
+        FileType type;
+        type.SetName("converted");
+        type.SetUTI("public.text");
+        EXPECT_EQ(static_cast<std::string>(type) + static_cast<std::string>(type),
+                  "convertedconverted");
+        WithdrawFileType("never registered");
+        EXPECT_EQ(RegistrationsNamed("converted"), 1);
         set(type);
-
-        EXPECT_FALSE(type.IsRegistered());
-        EXPECT_EQ(RegistrationsNamed("withdrawn"), 0);
+        EXPECT_EQ(RegistrationsNamed("converted"), 0) << type.Name();
         static_cast<void>(static_cast<std::string>(type));
-        EXPECT_EQ(RegistrationsNamed(type.Name()), 1);
-        framework::WithdrawFileType(type.Name());
+        EXPECT_EQ(RegisteredFileTypes().back(),
+                  (FileTypeRegistration{type.Name(), type.MacCreator(), type.MacType(),
+                                        type.Extensions(), type.UTI()}));
+        WithdrawFileType(type.Name());
     }
 }
 
 } // namespace
+} // namespace framework
