@@ -1,37 +1,90 @@
 #pragma once
 
-// The program started in this test process, as its own main starts it, on the offscreen
-// platform. LaunchedTest brings it up to the event loop and lets the test drive the loop by
-// hand; RunWholeProgram runs it through its loop, with a scenario played inside that loop.
+// The program started in this test process as its own main starts it. LaunchedTest brings it up
+// to the splash and lets the test drive the event loop; RunWholeProgram runs it through its loop.
 
-#include "framework/ui/Window.h"
+#include "conversion/window/ControlWnd.h"
+#include "framework/ui/ImplicitWindows.h"
+#include "framework/ui/Runtime.h"
+#include "framework/ui/TextArea.h"
+#include "framework/ui/Timer.h"
+#include "shell/AboutWnd.h"
+#include "shell/Startup.h"
 #include "tests/support/GuiTest.h"
 
-#include <functional>
-
-class QWidget;
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
 
 namespace startuptest {
 
-// The top-level windows on screen now.
-std::vector<QWidget*> VisibleWindows();
+struct ProgramArguments {
+    int argc = 1;
+    char name[9] = "quorvane";
+    char* argv[2] = {name, nullptr};
+};
 
-// Processes events until the condition holds; false when it still does not after a second.
-bool ProcessEventsUntil(const std::function<bool()>& condition);
+inline std::vector<QWidget*> VisibleWindows() {
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget* window) { return !window->isVisible(); });
+    return {windows.begin(), windows.end()};
+}
 
-// The whole program as main runs it. Once the splash is up, the scenario runs inside the event
-// loop; a scenario that leaves the loop running makes the run end with kLeftRunning.
+inline bool SplashIsUp() {
+    return framework::GetImplicitWindow(AboutWnd::kClassName) != nullptr;
+}
+
+// Once the splash is up the scenario runs inside the event loop; a scenario that leaves the loop
+// running makes the run end with kLeftRunning.
 inline constexpr int kLeftRunning = 99;
-int RunWholeProgram(const std::function<void()>& scenario);
+inline int RunWholeProgram(const std::function<void()>& scenario) {
+    QTimer splashWatch;
+    QObject::connect(&splashWatch, &QTimer::timeout, [&] {
+        if (SplashIsUp()) {
+            splashWatch.stop();
+            scenario();
+            QTimer::singleShot(1000, &splashWatch, [] { framework::Quit(kLeftRunning); });
+        }
+    });
+    splashWatch.start(0);
+    ProgramArguments arguments;
+    return RunProgram(arguments.argc, arguments.argv);
+}
 
-// Runtime, initialisers, the early steps and the splash; the finalisers run after the test.
 class LaunchedTest : public guitest::GuiTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // The hand-over has put the converter window in front and it has become active.
-    void WaitForActiveConverter();
+    void SetUp() override {
+        GuiTest::SetUp();
+        ProgramArguments arguments;
+        StartRuntime(arguments.argc, arguments.argv);
+        StartUp();
+        ASSERT_TRUE(QTest::qWaitFor(SplashIsUp, 1000)) << "the splash never came up";
+    }
+    void TearDown() override {
+        FinishRuntime();
+        GuiTest::TearDown();
+    }
+    static bool ConverterIsActive() {
+        return QTest::qWaitFor([] {
+            const auto* converter = framework::GetImplicitWindow(ControlWnd::kClassName);
+            return converter != nullptr && converter->IsActive();
+        });
+    }
+    // The converter window in front, as the timer's hand-over leaves it.
+    static class ControlWnd& HandedOver() {
+        framework::FirePendingTimers();
+        EXPECT_TRUE(ConverterIsActive());
+        return ControlWnd();
+    }
+    static void ToFront(framework::Window& window) {
+        window.Show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
+    }
+    static void TypeAtStart(framework::TextArea& area, const char* keys) {
+        area.SetSelStart(0);
+        area.SetSelLength(0);
+        QTest::keyClicks(area.Widget(), keys);
+    }
 };
 
 } // namespace startuptest

@@ -2,37 +2,34 @@
 
 #include "framework/ui/TestSeams.h"
 
-#include <functional>
 #include <optional>
 #include <utility>
 
 namespace guitest {
-
 namespace {
-
-using framework::seams::DialogSeams;
 
 struct Recorded {
     std::vector<std::string> messages;
     int beeps = 0;
     int printerDialogs = 0;
-};
+} recorded;
 
-Recorded& recorded() {
-    static Recorded state;
-    return state;
+void InstallSeams(std::function<void(const std::string&)> messageBox) {
+    framework::seams::SetDialogSeams({
+        .messageBox = std::move(messageBox),
+        .beep = [] { ++recorded.beeps; },
+        .printerDialog = []() -> std::optional<std::string> {
+            ADD_FAILURE() << "A printer dialog opened that the test did not expect";
+            return std::nullopt;
+        },
+    });
 }
 
-std::optional<std::string> UnexpectedPrinterDialog() {
-    ADD_FAILURE() << "A printer dialog opened that the test did not expect";
-    return std::nullopt;
-}
-
-void ReplacePrinterAnswer(std::function<std::optional<std::string>()> answer) {
-    DialogSeams seams = framework::seams::CurrentDialogSeams();
+void AnswerPrinterDialogs(std::optional<std::string> answer) {
+    framework::seams::DialogSeams seams = framework::seams::CurrentDialogSeams();
     seams.printerDialog = [answer = std::move(answer)] {
-        ++recorded().printerDialogs;
-        return answer();
+        ++recorded.printerDialogs;
+        return answer;
     };
     framework::seams::SetDialogSeams(std::move(seams));
 }
@@ -40,31 +37,20 @@ void ReplacePrinterAnswer(std::function<std::optional<std::string>()> answer) {
 } // namespace
 
 void InstallDialogGuard() {
-    framework::seams::SetDialogSeams({
-        .messageBox =
-            [](const std::string& text) {
-                ADD_FAILURE() << "A message box opened that the test did not expect: \"" << text
-                              << '"';
-            },
-        .beep = [] {},
-        .printerDialog = UnexpectedPrinterDialog,
+    InstallSeams([](const std::string& text) {
+        ADD_FAILURE() << "A message box opened that the test did not expect: \"" << text << '"';
     });
 }
 
 void FailOnUnreadMessages() {
-    for (const std::string& text : recorded().messages) {
+    for (const std::string& text : std::exchange(recorded.messages, {})) {
         ADD_FAILURE() << "A message box that the test did not read: \"" << text << '"';
     }
-    recorded().messages.clear();
 }
 
 void GuiTest::SetUp() {
-    recorded() = {};
-    framework::seams::SetDialogSeams({
-        .messageBox = [](const std::string& text) { recorded().messages.push_back(text); },
-        .beep = [] { ++recorded().beeps; },
-        .printerDialog = UnexpectedPrinterDialog,
-    });
+    recorded = {};
+    InstallSeams([](const std::string& text) { recorded.messages.push_back(text); });
 }
 
 void GuiTest::TearDown() {
@@ -73,25 +59,25 @@ void GuiTest::TearDown() {
 }
 
 std::vector<std::string> GuiTest::TakeMessages() {
-    return std::exchange(recorded().messages, {});
+    return std::exchange(recorded.messages, {});
 }
 
 int GuiTest::BeepCount() const {
-    return recorded().beeps;
+    return recorded.beeps;
 }
 
 void GuiTest::CancelPrinterDialogs() {
-    ReplacePrinterAnswer([]() -> std::optional<std::string> { return std::nullopt; });
+    AnswerPrinterDialogs(std::nullopt);
 }
 
 std::string GuiTest::PrintIntoPdf() {
     const std::string path = printouts_.filePath("printout.pdf").toStdString();
-    ReplacePrinterAnswer([path]() -> std::optional<std::string> { return path; });
+    AnswerPrinterDialogs(path);
     return path;
 }
 
 int GuiTest::PrinterDialogCount() const {
-    return recorded().printerDialogs;
+    return recorded.printerDialogs;
 }
 
 } // namespace guitest

@@ -11,40 +11,20 @@
 #include <stdexcept>
 
 namespace guitest {
-
 namespace {
 
-// pdftotext -bbox writes XHTML: one <page> element per page, one <word> element per word.
-QString WordBoxesOf(const std::string& path) {
+QByteArray Run(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start("pdftotext", {"-bbox", QString::fromStdString(path), "-"});
+    process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        throw std::runtime_error("pdftotext could not read " + path + ": " +
-                                 process.readAllStandardError().toStdString());
+        throw std::runtime_error(program.toStdString() +
+                                 " failed: " + process.readAllStandardError().toStdString());
     }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-PdfWord WordOf(const QRegularExpressionMatch& match) {
-    const QString text = QTextDocumentFragment::fromHtml(match.captured(5)).toPlainText();
-    return {text.toStdString(), match.captured(1).toDouble(), match.captured(2).toDouble(),
-            match.captured(3).toDouble(), match.captured(4).toDouble()};
+    return process.readAllStandardOutput();
 }
 
 } // namespace
-
-std::string PdfPage::Text() const {
-    std::string text;
-    for (const PdfWord& word : words) {
-        text += (text.empty() ? "" : " ") + word.text;
-    }
-    return text;
-}
-
-bool PdfPage::Contains(const std::string& word) const {
-    return Find(word) != nullptr;
-}
 
 const PdfWord* PdfPage::Find(const std::string& text) const {
     const auto found = std::find_if(words.begin(), words.end(),
@@ -52,15 +32,21 @@ const PdfWord* PdfPage::Find(const std::string& text) const {
     return found == words.end() ? nullptr : &*found;
 }
 
+// pdftotext -bbox writes XHTML: one <page> element per page, one <word> element per word.
 std::vector<PdfPage> ReadPdf(const std::string& path) {
     static const QRegularExpression element(
         R"re(<page\b|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*?)</word>)re");
+    const QString boxes =
+        QString::fromUtf8(Run("pdftotext", {"-bbox", QString::fromStdString(path), "-"}));
     std::vector<PdfPage> pages;
-    for (const QRegularExpressionMatch& match : element.globalMatch(WordBoxesOf(path))) {
+    for (const QRegularExpressionMatch& match : element.globalMatch(boxes)) {
         if (!match.hasCaptured(5)) {
             pages.emplace_back();
         } else if (!pages.empty()) {
-            pages.back().words.push_back(WordOf(match));
+            const auto at = [&match](int i) { return match.captured(i).toDouble(); };
+            pages.back().words.push_back(
+                {QTextDocumentFragment::fromHtml(match.captured(5)).toPlainText().toStdString(),
+                 at(1), at(2), at(3), at(4)});
         }
     }
     return pages;
@@ -69,14 +55,10 @@ std::vector<PdfPage> ReadPdf(const std::string& path) {
 bool InkUnder(const std::string& path, const PdfWord& word) {
     const QString root = QString::fromStdString(path) + "-word";
     const auto number = [](double points) { return QString::number(std::lround(points)); };
-    QProcess process;
-    process.start("pdftoppm",
-                  {"-r", "72", "-gray", "-singlefile", "-f", "1", "-l", "1", "-x",
-                   number(word.left), "-y", number(word.top), "-W", number(word.right - word.left),
-                   "-H", number(word.bottom - word.top), QString::fromStdString(path), root});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        throw std::runtime_error("pdftoppm could not draw " + path);
-    }
+    Run("pdftoppm",
+        {"-r", "72", "-gray", "-singlefile", "-f", "1", "-l", "1", "-x", number(word.left), "-y",
+         number(word.top), "-W", number(word.right - word.left), "-H",
+         number(word.bottom - word.top), QString::fromStdString(path), root});
     const QImage image(root + ".pgm");
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -105,9 +87,8 @@ std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix) {
 }
 
 int ExpectWholeLinesIn(const PdfPage& page, const std::string& prefix, double height) {
-    const std::vector<int> printed = LineNumbers(page, prefix);
-    const int count = static_cast<int>(printed.size());
-    EXPECT_EQ(printed, OneTo(count));
+    const int count = static_cast<int>(LineNumbers(page, prefix).size());
+    EXPECT_EQ(LineNumbers(page, prefix), OneTo(count));
     const PdfWord* first = page.Find("1");
     const PdfWord* second = page.Find("2");
     if (first == nullptr || second == nullptr) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// Reads back what a test printed into a PDF file: its pages and their words with their boxes in
-// points from the page's top-left. Uses pdftotext (poppler-utils).
+// Reads back what a test printed into a PDF file (with poppler-utils): its pages and their words,
+// with their boxes in points from the page's top-left.
 
 #include <string>
 #include <vector>
@@ -19,25 +19,19 @@ struct PdfWord {
 struct PdfPage {
     std::vector<PdfWord> words;
 
-    // The words in reading order, joined by single blanks.
-    std::string Text() const;
-    bool Contains(const std::string& word) const;
+    bool Contains(const std::string& word) const { return Find(word) != nullptr; }
     // The first word with this text, or nullptr.
     const PdfWord* Find(const std::string& text) const;
 };
 
 // The pages of the PDF file; throws std::runtime_error when it cannot be read.
 std::vector<PdfPage> ReadPdf(const std::string& path);
-
 // Whether anything is drawn inside the word's box on the first page of the PDF file.
 bool InkUnder(const std::string& path, const PdfWord& word);
-
 // 1 to n, the numbers a run of n printed lines must carry in order.
 std::vector<int> OneTo(int n);
-
 // The numbers of the printed lines "<prefix> <number>", in the order they print.
 std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix);
-
 // A block of height points holds lines "<prefix> 1" onwards, whole and in order, as many as fit
 // and not one more. Gives the number printed.
 int ExpectWholeLinesIn(const PdfPage& page, const std::string& prefix, double height);

@@ -1,0 +1,190 @@
+// The description: its stored text, the window that shows it in the started program, and its
+// printing.
+
+#include "framework/ui/Canvas.h"
+#include "framework/ui/MenuBarPresenter.h"
+#include "shell/DescriptionText.h"
+#include "shell/DescriptionWnd.h"
+#include "shell/Menu.h"
+#include "tests/shell/StartupFixture.h"
+#include "tests/support/PrintedPdf.h"
+
+#include <QTextCursor>
+#include <QTextEdit>
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameLength = 8; // "Quorvane"
+// The last word of each scale row's name, found nowhere else in the text.
+const std::vector<std::string> kRowEnds{"z", "T", "IQ", "Equivalent", "Board", "Test"};
+
+TEST(DescriptionTextTest, IsTwentyThreeAsciiLinesSeparatedBySingleCarriageReturns) {
+    const std::string& text = DescriptionText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 22);
+    EXPECT_TRUE(text.starts_with("Quorvane\r\r") && text.ends_with("misuse of Quorvane."));
+    EXPECT_NE(text.find("\rz\t\t\t\t\t\t\t0\t\t\t1\t\t\t-6.99 to +6.99\r"), std::string::npos);
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) {
+        return c == '\r' || c == '\t' || (c >= ' ' && c <= '~');
+    }));
+}
+
+class DescriptionWndTest : public startuptest::LaunchedTest {
+protected:
+    void SetUp() override {
+        LaunchedTest::SetUp();
+        HandedOver();
+    }
+    static framework::TextArea& Opened() {
+        ToFront(DescriptionWnd());
+        return DescriptionWnd().DescribeFld2();
+    }
+    static void ExpectStoredTextWithOnlyTheNameBold(framework::TextArea& area) {
+        ASSERT_EQ(area.Text(), DescriptionText());
+        EXPECT_EQ(std::pair(area.SelStart(), area.SelLength()), std::pair(0, kNameLength));
+        for (int position = 0; position < static_cast<int>(DescriptionText().size()); ++position) {
+            area.SetSelStart(position);
+            area.SetSelLength(1);
+            ASSERT_EQ(area.SelBold(), position < kNameLength) << position;
+        }
+    }
+};
+
+// Where the area draws a position of its text.
+QRect OnScreen(framework::TextArea& area, std::size_t position) {
+    auto& edit = static_cast<QTextEdit&>(*area.Widget());
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(static_cast<int>(position));
+    return edit.cursorRect(cursor);
+}
+
+// The left edges of the mean, SD and range in the table row of a scale.
+std::vector<int> ColumnsOnScreen(framework::TextArea& area, const std::string& rowEnd) {
+    const std::string& text = DescriptionText();
+    std::size_t cell = text.find(rowEnd + "\t");
+    std::vector<int> lefts;
+    for (const std::size_t end = text.find('\r', cell); (cell = text.find('\t', cell)) < end;) {
+        cell = text.find_first_not_of('\t', cell);
+        lefts.push_back(OnScreen(area, cell).left());
+    }
+    return lefts;
+}
+
+TEST_F(DescriptionWndTest, InfoPictureOpensOneWindowWithTheStoredTextAndItsTableInColumns) {
+    class ControlWnd& converter = ControlWnd();
+    QTest::mouseClick(converter.Canvas2().Widget(), Qt::LeftButton);
+    auto* first = framework::GetImplicitWindow(DescriptionWnd::kClassName);
+    ASSERT_NE(first, nullptr);
+    framework::TextArea& area = DescriptionWnd().DescribeFld2();
+    ExpectStoredTextWithOnlyTheNameBold(area);
+
+    // Tab stops line up in any font; the table's blanks and rules need one of fixed pitch.
+    EXPECT_TRUE(QFontInfo(area.Widget()->font()).fixedPitch());
+    const std::vector<int> columns = ColumnsOnScreen(area, "z");
+    EXPECT_EQ(columns.size(), 3u);
+    for (const std::string& rowEnd : kRowEnds) {
+        EXPECT_EQ(ColumnsOnScreen(area, rowEnd), columns) << rowEnd;
+        // The longest name too is set apart from the mean by a visible blank.
+        EXPECT_GE(columns[0] - OnScreen(area, DescriptionText().find(rowEnd + "\t")).right(),
+                  area.Widget()->fontMetrics().horizontalAdvance(' ') / 2)
+            << rowEnd;
+    }
+    const std::size_t header = DescriptionText().find("\rScore\t") + 1;
+    EXPECT_EQ(OnScreen(area, header).top(),
+              OnScreen(area, DescriptionText().find('\r', header)).top())
+        << "the header, the table's widest line, stays on one line";
+
+    // The empty area under it stays empty whatever reaches it.
+    QTest::keyClicks(DescriptionWnd().DescribeFld().Widget(), "typed");
+    EXPECT_EQ(DescriptionWnd().DescribeFld().Text(), "");
+
+    TypeAtStart(area, "kept ");
+    ToFront(converter);
+    EXPECT_FALSE(framework::ChooseMenuItem("DescriptionMenuItem"));
+    EXPECT_EQ(framework::GetImplicitWindow(DescriptionWnd::kClassName), first);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(first->TopLevelWidget()));
+    EXPECT_EQ(area.Text(), "kept " + DescriptionText());
+    const auto titles = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(titles.begin(), titles.end(),
+                            [](const QWidget* w) { return w->windowTitle() == "Description"; }),
+              1);
+}
+
+// The bold name stays selected, yet the selection shows only while the area has the focus.
+// Closing drops the edits; the next request builds the window anew.
+TEST_F(DescriptionWndTest, SelectionShowsOnlyWithTheFocusAndClosingDropsTheEdits) {
+    framework::TextArea& area = Opened();
+    const QImage selected = area.Widget()->grab().toImage();
+    area.SetSelLength(0);
+    EXPECT_EQ(selected, area.Widget()->grab().toImage());
+    area.SetSelLength(kNameLength);
+    area.SetFocus();
+    const QImage focused = area.Widget()->grab().toImage();
+    const QColor highlight = area.Widget()->palette().color(QPalette::Active, QPalette::Highlight);
+    const QRect name = OnScreen(area, 0).united(OnScreen(area, kNameLength));
+    int highlighted = 0;
+    for (int x = name.left(); x < name.right(); ++x) {
+        highlighted += focused.pixelColor(x, name.top() + 1) == highlight ? 1 : 0;
+    }
+    EXPECT_GT(highlighted, name.width() / 2);
+
+    TypeAtStart(area, "lost ");
+    DescriptionWnd().TopLevelWidget()->close();
+    EXPECT_EQ(framework::GetImplicitWindow(DescriptionWnd::kClassName), nullptr);
+    QApplication::processEvents();
+    ExpectStoredTextWithOnlyTheNameBold(Opened());
+}
+
+// "Print", an item of no menu, reaches the window's binding by name. It prints the current text,
+// edits included, into one block 540 points tall at the top of one page; a cancel prints nothing.
+TEST_F(DescriptionWndTest, PrintsTheTextAsItStandsIntoOneBlockOfOnePage) {
+    EXPECT_EQ(Menu()->Lookup("Print"), nullptr);
+    const std::string pdf = PrintIntoPdf();
+    const auto print = [&pdf, this](int dialogs) {
+        EXPECT_FALSE(framework::ChooseMenuItem("Print"));
+        EXPECT_EQ(PrinterDialogCount(), dialogs);
+        std::vector<guitest::PdfPage> pages = guitest::ReadPdf(pdf);
+        EXPECT_EQ(pages.size(), 1u);
+        pages.resize(1);
+        return pages[0];
+    };
+    framework::TextArea& area = Opened();
+    TypeAtStart(area, "Edited ");
+    const guitest::PdfPage page = print(1);
+    ASSERT_TRUE(page.Contains("z") && page.Contains("T"));
+    EXPECT_EQ(page.words[0].text + page.words[1].text, "EditedQuorvane");
+    // The text runs on below the block: it prints, drawn and not only kept, as many whole lines
+    // as the block holds, the last of them less than a line above the block's foot.
+    const double pitch = page.Find("T")->top - page.Find("z")->top;
+    const double lastLine = page.words.back().top - page.words[0].top;
+    EXPECT_TRUE(lastLine + pitch <= 540.5 && lastLine + 2 * pitch > 540) << lastLine;
+    EXPECT_TRUE(guitest::InkUnder(pdf, page.words.back()));
+    const auto cells = [&page](const std::string& rowEnd) {
+        const auto name = std::find_if(page.words.begin(), page.words.end(),
+                                       [&](const guitest::PdfWord& w) { return w.text == rowEnd; });
+        return std::distance(name, page.words.end()) > 3
+                   ? std::vector{name[1].left, name[2].left, name[3].left}
+                   : std::vector<double>{};
+    };
+    for (const std::string& rowEnd : kRowEnds) {
+        for (std::size_t column = 0; column < 3; ++column) {
+            EXPECT_NEAR(cells(rowEnd).at(column), cells("z").at(column), 0.5) << rowEnd;
+        }
+    }
+
+    std::string rows = "Row 1";
+    for (int row = 2; row <= 120; ++row) {
+        rows += "\rRow " + std::to_string(row);
+    }
+    area.SetText(rows);
+    const guitest::PdfPage tall = print(2);
+    const int printed = guitest::ExpectWholeLinesIn(tall, "Row", 540);
+    EXPECT_LT(printed, 120);
+    EXPECT_EQ(tall.words.size(), 2u * static_cast<std::size_t>(printed));
+
+    CancelPrinterDialogs();
+    EXPECT_FALSE(framework::ChooseMenuItem("Print"));
+    EXPECT_EQ(PrinterDialogCount(), 3);
+}
+
+} // namespace
