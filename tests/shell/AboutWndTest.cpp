@@ -1,23 +1,18 @@
-// The About window as the splash: its look, and the hand-over to the converter window by its
-// timer, by any key and by a click anywhere in it.
+// The About window as the splash: its look, its pictures, and its hand-over to the converter.
 
 #include "conversion/core/Module1.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Label.h"
+#include "framework/ui/Picture.h"
 #include "shell/Attribution.h"
 #include "shell/HandleAboutMenu.h"
 #include "shell/Pictures.h"
 #include "tests/shell/StartupFixture.h"
 
-#include <QFontMetrics>
-#include <QImage>
-#include <tuple>
-
 namespace {
 
 using AboutWndTest = startuptest::LaunchedTest;
 
-// The converter window is the one window on screen, and the About window is hidden.
 void ExpectHandedOver(const char* by) {
     const auto* converter = framework::GetImplicitWindow(ControlWnd::kClassName);
     ASSERT_NE(converter, nullptr) << by;
@@ -54,9 +49,8 @@ TEST_F(AboutWndTest, SplashIsAFixedTitlelessWindowWithCentredPicturesAndOneLine)
 }
 
 // Any key, shortcuts and function keys too, and a click anywhere hand over at once, on the splash
-// and on the About box shown again. The early hand-over leaves the timer running: its firing, over
-// the About box shown again by then, hands over to the same converter window. Fired, it starts no
-// more.
+// and on the About box shown again. The timer runs on: its firing, over the About box shown again
+// by then, hands over to the same converter window. Once fired, no later show starts it.
 TEST_F(AboutWndTest, AnyKeyOrClickHandsOverAtOnceAndTheTimerOnceLater) {
     const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         return [=] { QTest::keyClick(AboutWnd().TopLevelWidget(), key, modifiers); };
@@ -91,6 +85,17 @@ TEST_F(AboutWndTest, AnyKeyOrClickHandsOverAtOnceAndTheTimerOnceLater) {
     App().AboutMenuItem_Action();
     EXPECT_EQ(framework::FirePendingTimers(), 0);
     EXPECT_TRUE(AboutWnd().Visible());
+}
+
+// Each picture loads once, at the size of the canvas that shows it.
+TEST(PicturesTest, EachPictureLoadsOnceAtTheSizeOfItsCanvas) {
+    const std::tuple<std::shared_ptr<framework::Picture> (*)(), int, int> pictures[] = {
+        {Info32, 32, 32}, {QVRtitle, 510, 36}, {QVRtitleSm, 313, 20}, {Icon64, 64, 64}};
+    for (const auto& [picture, width, height] : pictures) {
+        ASSERT_NE(picture(), nullptr) << width;
+        EXPECT_EQ(std::pair(picture()->Width(), picture()->Height()), std::pair(width, height));
+        EXPECT_EQ(picture(), picture());
+    }
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The program's menu bar: the item accessors, and the bar on real windows after a real start-up:
-// where it shows, what each front window enables, dispatch by name and shortcut, the Edit items.
+// The program's menu bar: the item accessors, and the bar on the windows of the started program.
 
 #include "shell/Menu.h"
 
@@ -17,42 +16,22 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <map>
-#include <set>
 
 namespace {
 
 class BareApplication : public framework::Application {};
 
-// The accessors look in the registered application's bar as it is at each call, and refuse
-// with NilObjectException when there is no application object or no menu bar.
-TEST(MenuItemsTest, EveryCallLooksInTheApplicationsMenuBarAsItIsNow) {
-    const std::map<std::string, std::function<std::shared_ptr<framework::MenuItem>()>> accessors{
-        {"AboutWYB", AboutWYB},
-        {"AboutMenuItem", AboutMenuItem},
-        {"DescriptionMenuItem", DescriptionMenuItem},
-        {"ControlMenuItem", ControlMenuItem}};
+// Without an application object or its menu bar the item accessors raise NilObjectException.
+TEST(MenuItemsTest, WithoutTheApplicationsMenuBarTheAccessorsRaiseNilObject) {
     for (const bool withApplication : {false, true}) {
         if (withApplication) {
             framework::RuntimeRegisterAppObject(std::make_unique<BareApplication>());
         }
-        for (const auto& [name, accessor] : accessors) {
-            EXPECT_THROW(accessor(), framework::NilObjectException) << name;
+        EXPECT_THROW(AboutWYB(), framework::NilObjectException);
+        for (const auto accessor : {AboutMenuItem, DescriptionMenuItem, ControlMenuItem}) {
+            EXPECT_THROW(accessor(), framework::NilObjectException);
         }
     }
-    framework::GetAppObject()->SetMenuBar(Menu());
-    for (const auto& [name, accessor] : accessors) {
-        EXPECT_EQ(accessor(), Menu()->Lookup(name)) << name;
-    }
-    // A bar whose AboutWYB is a plain item: the cast gives nil rather than a wrong class.
-    auto other = std::make_shared<framework::MenuBar>();
-    for (const char* name : {"ControlMenuItem", "AboutWYB"}) {
-        other->AddMenu(std::make_shared<framework::MenuItem>());
-        other->Children().back()->SetName(name);
-    }
-    framework::GetAppObject()->SetMenuBar(other);
-    EXPECT_EQ(ControlMenuItem(), other->Child("ControlMenuItem"));
-    EXPECT_EQ(AboutWYB(), nullptr);
     framework::ReleaseAppObject();
 }
 
@@ -61,53 +40,28 @@ protected:
     static QMenuBar& BarOf(const framework::Window& window) {
         return *window.TopLevelWidget()->findChild<QMenuBar*>();
     }
-    // The visible captions of the bar's menus, or of the items of one ("-" for a separator). An
-    // opened menu, opened as a click on its title does, also marks its enabled items with "*".
-    static std::string Read(QMenuBar& bar, const QString& menuCaption = {}, bool open = false) {
+    // The captions of a menu's items ("-" for a separator), after each enabled one "*" when the
+    // menu is opened, as a click on its title opens it.
+    static std::string Read(QMenuBar& bar, int menu, bool open = false) {
+        QAction* title = bar.actions()[menu];
+        if (open) {
+            QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(title).center());
+            EXPECT_TRUE(QTest::qWaitFor([title] { return title->menu()->isVisible(); }));
+            title->menu()->hide();
+        }
         std::string captions;
-        for (QAction* action : bar.actions()) {
-            if (menuCaption.isEmpty() && action->isVisible()) {
-                captions += action->text().toStdString() + ' ';
-            } else if (action->text() == menuCaption && !menuCaption.isEmpty()) {
-                if (open) {
-                    QTest::mouseClick(&bar, Qt::LeftButton, {},
-                                      bar.actionGeometry(action).center());
-                    EXPECT_TRUE(QTest::qWaitFor([action] { return action->menu()->isVisible(); }));
-                    action->menu()->hide();
-                }
-                for (const QAction* item : action->menu()->actions()) {
-                    captions += (item->isSeparator() ? "-" : item->text().toStdString()) +
-                                (open && item->isEnabled() ? "* " : " ");
-                }
-            }
+        for (const QAction* item : title->menu()->actions()) {
+            captions += (item->isSeparator() ? "-" : item->text().toStdString()) +
+                        (open && item->isEnabled() ? "* " : " ");
         }
         return captions;
     }
 };
 
-TEST_F(MenuBarTest, DocumentWindowsCarryTheBarAboveTheirContentAndTheAboutWindowNone) {
-    EXPECT_EQ(AboutWnd().TopLevelWidget()->findChild<QMenuBar*>(), nullptr);
-    class ControlWnd& converter = HandedOver();
-    QMenuBar& bar = BarOf(converter);
-    EXPECT_GE(converter.Content()->y(), bar.geometry().bottom());
-    // The bar keeps the style's colours, not the grey of the About window's edge.
-    EXPECT_EQ(bar.palette().color(QPalette::Window),
-              QApplication::palette(&bar).color(QPalette::Window));
-    EXPECT_EQ(Read(bar), "File Edit Window ");
-    EXPECT_EQ(Read(bar, "Edit"), "Undo - Cut Copy Paste ");
-    EXPECT_EQ(Read(bar, "File"), "Quit ");
-    EXPECT_EQ(bar.actions()[1]->menu()->actions()[0]->shortcut(), QKeySequence("Ctrl+Q"));
-
-    // A bar set anew replaces the one shown rather than stacking a second above it.
-    App().SetMenuBar(std::make_shared<framework::MenuBar>());
-    App().SetMenuBar(Menu());
-    EXPECT_EQ(converter.TopLevelWidget()->findChildren<QMenuBar*>().size(), 1);
-    EXPECT_EQ(converter.Content()->size(), QSize(535, 445));
-}
-
-// Everything but Quit starts each pass disabled; the front window and the application enable
-// their own items, the About window none. An opening menu runs the pass itself, so each window's
-// menu is read before any other pass. A disabled item's choice reaches nobody.
+// Document windows carry the bar above their content, the About window none. Everything but Quit
+// starts each pass disabled; the front window and the application enable their own items, the
+// About window none. An opening menu runs the pass itself, so each window's menu is read before
+// any other pass. A disabled item's choice reaches nobody.
 TEST_F(MenuBarTest, EachFrontWindowEnablesItsOwnItemsAndChoicesReachThemByName) {
     const auto enabled = [] {
         framework::RefreshMenuStates();
@@ -123,18 +77,29 @@ TEST_F(MenuBarTest, EachFrontWindowEnablesItsOwnItemsAndChoicesReachThemByName) 
     Menu()->Lookup("DescriptionMenuItem")->SetShortcut("Shift+Cmd+D");
     App().SetMenuBar(Menu());
     ASSERT_TRUE(QTest::qWaitFor([] { return AboutWnd().IsActive(); }));
+    EXPECT_EQ(AboutWnd().TopLevelWidget()->findChild<QMenuBar*>(), nullptr);
     EXPECT_EQ(enabled(), "FileQuit AboutWYB ");
 
     class ControlWnd& converter = HandedOver();
-    EXPECT_EQ(Read(BarOf(converter), "Window", true), "Control Description* About Quorvane* ");
+    QMenuBar& bar = BarOf(converter);
+    EXPECT_GE(converter.Content()->y(), bar.geometry().bottom());
+    // The bar keeps the style's colours, not the grey of the About window's edge.
+    EXPECT_EQ(bar.palette().color(QPalette::Window),
+              QApplication::palette(&bar).color(QPalette::Window));
+    std::string menus;
+    for (const QAction* title : bar.actions()) {
+        menus += title->isVisible() ? title->text().toStdString() + ' ' : "";
+    }
+    EXPECT_EQ(menus + Read(bar, 1) + Read(bar, 2), "File Edit Window Quit Undo - Cut Copy Paste ");
+    EXPECT_EQ(bar.actions()[1]->menu()->actions()[0]->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(Read(bar, 3, true), "Control Description* About Quorvane* ");
     EXPECT_EQ(enabled(), "FileQuit DescriptionMenuItem AboutMenuItem AboutWYB ");
     EXPECT_FALSE(framework::ChooseMenuItem("ControlMenuItem"));
     EXPECT_EQ(framework::GetImplicitWindow(DescriptionWnd::kClassName), nullptr);
 
     EXPECT_FALSE(framework::ChooseMenuItem("DescriptionMenuItem"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(DescriptionWnd().TopLevelWidget()));
-    EXPECT_EQ(Read(BarOf(DescriptionWnd()), "Window", true),
-              "Control* Description About Quorvane* ");
+    EXPECT_EQ(Read(BarOf(DescriptionWnd()), 3, true), "Control* Description About Quorvane* ");
     EXPECT_EQ(enabled(), "FileQuit ControlMenuItem AboutMenuItem AboutWYB ");
     EXPECT_FALSE(framework::ChooseMenuItem("ControlMenuItem"));
     EXPECT_TRUE(QTest::qWaitForWindowActive(converter.TopLevelWidget()));
@@ -150,6 +115,11 @@ TEST_F(MenuBarTest, EachFrontWindowEnablesItsOwnItemsAndChoicesReachThemByName) 
         EXPECT_FALSE(framework::ChooseMenuItem(itemName)) << itemName;
         EXPECT_TRUE(AboutWnd().Visible() && &AboutWnd() == about) << itemName;
     }
+    // A bar set anew replaces the one shown rather than stacking a second above it.
+    App().SetMenuBar(std::make_shared<framework::MenuBar>());
+    App().SetMenuBar(Menu());
+    EXPECT_EQ(converter.TopLevelWidget()->findChildren<QMenuBar*>().size(), 1);
+    EXPECT_EQ(converter.Content()->size(), QSize(535, 445));
 }
 
 // The Edit items serve the focused field without its key filter. In the raw score they apply no

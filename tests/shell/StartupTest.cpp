@@ -14,8 +14,6 @@
 
 namespace {
 
-using startuptest::RunWholeProgram;
-
 // Stands in the registry under a window's name, so that asking for that window fails as a
 // failing framework call does: with the framework's exception.
 template <const std::string_view& Name> class ImpostorWnd : public framework::Window {
@@ -60,11 +58,10 @@ TEST_F(StartupTest, GlobalsStartAfreshAndEarlyStepsAreDoneBeforeTheSplash) {
     EXPECT_EQ(FileTypes::pAllFileTypes,
               (std::vector{FileTypes::Text(), FileTypes::UntitledType()}));
     const HandleAboutMenu& app = App();
-    EXPECT_EQ((std::vector<std::int64_t>{app.MajorVersion(), app.MinorVersion(), app.BugVersion(),
-                                         app.NonReleaseVersion(), app.StageCode()}),
-              (std::vector<std::int64_t>{3, 0, 0, 0, 3}));
-    EXPECT_EQ(app.LongVersion(), kAttributionLine);
-    EXPECT_EQ(app.ShortVersion() + app.PackageInfo(), "QuorvaneQuorvane");
+    EXPECT_EQ(std::tuple(app.MajorVersion(), app.MinorVersion(), app.BugVersion(),
+                         app.NonReleaseVersion(), app.StageCode(), app.LongVersion(),
+                         app.ShortVersion() + app.PackageInfo()),
+              std::tuple(3, 0, 0, 0, 3, std::string(kAttributionLine), "QuorvaneQuorvane"));
     EXPECT_TRUE(app.MenuBar() != earlierBar && app.MenuBar() == Menu::implicitInstance);
     EXPECT_FALSE(startuptest::SplashIsUp()) << "the splash waits until launching has finished";
     EXPECT_TRUE(QTest::qWaitFor(startuptest::SplashIsUp, 1000));
@@ -77,7 +74,7 @@ TEST_F(StartupTest, GlobalsStartAfreshAndEarlyStepsAreDoneBeforeTheSplash) {
 TEST_F(StartupTest, SplashIsTheOnlyWindowAtLaunchAndClosingOrQuittingEndsWithZero) {
     const auto registeredBefore = Registrations();
     for (const std::string end : {"close", "quit", "quit on the splash"}) {
-        const int status = RunWholeProgram([&end] {
+        const int status = startuptest::RunWholeProgram([&end] {
             EXPECT_EQ(startuptest::VisibleWindows(), std::vector{AboutWnd().TopLevelWidget()});
             EXPECT_EQ(framework::GetImplicitWindow(ControlWnd::kClassName), nullptr);
             if (end != "quit on the splash") {
@@ -110,13 +107,12 @@ TEST_F(StartupTest, EscapedExceptionIsReportedAndTheProgramStillFinalises) {
     };
     for (const auto& [missingWindow, beforeLaunch, inTheLoop] : cases) {
         beforeLaunch();
-        const int status = RunWholeProgram(inTheLoop);
+        const int status = startuptest::RunWholeProgram(inTheLoop);
         EXPECT_TRUE(status != 0 && status != startuptest::kLeftRunning) << status;
         const auto messages = TakeMessages();
         ASSERT_EQ(messages.size(), 1u) << missingWindow;
         EXPECT_NE(messages[0].find(std::string(missingWindow)), std::string::npos) << messages[0];
-        EXPECT_EQ(framework::GetAppObject(), nullptr);
-        EXPECT_EQ(framework::GetImplicitWindow(missingWindow), nullptr);
+        EXPECT_TRUE(!framework::GetAppObject() && !framework::GetImplicitWindow(missingWindow));
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <stdexcept>
@@ -53,16 +52,12 @@ std::vector<PdfPage> ReadPdf(const std::string& path) {
 }
 
 bool InkUnder(const std::string& path, const PdfWord& word) {
-    const QString root = QString::fromStdString(path) + "-word";
-    const auto number = [](double points) { return QString::number(std::lround(points)); };
-    Run("pdftoppm",
-        {"-r", "72", "-gray", "-singlefile", "-f", "1", "-l", "1", "-x", number(word.left), "-y",
-         number(word.top), "-W", number(word.right - word.left), "-H",
-         number(word.bottom - word.top), QString::fromStdString(path), root});
-    const QImage image(root + ".pgm");
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
+    const QString root = QString::fromStdString(path) + "-page";
+    Run("pdftoppm", {"-r", "72", "-gray", "-singlefile", QString::fromStdString(path), root});
+    const QImage page(root + ".pgm");
+    for (int y = static_cast<int>(word.top); y < word.bottom; ++y) {
+        for (int x = static_cast<int>(word.left); x < word.right; ++x) {
+            if (qGray(page.pixel(x, y)) < 128) {
                 return true;
             }
         }
