@@ -1,15 +1,13 @@
-// The program's menu bar: the item accessors, and the bar on the windows of the started program.
+// The program's menu bar on the windows of the started program.
 
 #include "shell/Menu.h"
 
 #include "conversion/core/Module1.h"
 #include "framework/core/menus/MenuItem.h"
-#include "framework/core/runtime/Exceptions.h"
 #include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/TextField.h"
 #include "shell/DescriptionWnd.h"
 #include "shell/HandleAboutMenu.h"
-#include "shell/MenuItems.h"
 #include "tests/shell/StartupFixture.h"
 
 #include <QClipboard>
@@ -18,22 +16,6 @@
 #include <QMenuBar>
 
 namespace {
-
-class BareApplication : public framework::Application {};
-
-// Without an application object or its menu bar the item accessors raise NilObjectException.
-TEST(MenuItemsTest, WithoutTheApplicationsMenuBarTheAccessorsRaiseNilObject) {
-    for (const bool withApplication : {false, true}) {
-        if (withApplication) {
-            framework::RuntimeRegisterAppObject(std::make_unique<BareApplication>());
-        }
-        EXPECT_THROW(AboutWYB(), framework::NilObjectException);
-        for (const auto accessor : {AboutMenuItem, DescriptionMenuItem, ControlMenuItem}) {
-            EXPECT_THROW(accessor(), framework::NilObjectException);
-        }
-    }
-    framework::ReleaseAppObject();
-}
 
 class MenuBarTest : public startuptest::LaunchedTest {
 protected:
