@@ -27,13 +27,10 @@ namespace {
 using namespace conversion;
 
 int FocusedField() {
-    int focused = -1;
-    for (int i = 0; i < 10; ++i) {
-        focused = ControlWnd().TopLevelWidget()->focusWidget() == Field(kFieldNames[i]).Widget()
-                      ? i
-                      : focused;
-    }
-    return focused;
+    const QWidget* focus = ControlWnd().TopLevelWidget()->focusWidget();
+    const auto* found = std::ranges::find_if(
+        kFieldNames, [focus](const char* name) { return Field(name).Widget() == focus; });
+    return found == std::end(kFieldNames) ? -1 : static_cast<int>(found - kFieldNames);
 }
 
 struct Action {
