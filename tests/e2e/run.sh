@@ -162,7 +162,7 @@ retyped_conversion() {
 
 # Issue 11, fault 9: without its pictures the program writes nothing on stderr.
 no_pictures() {
-  cp "$program" "$work/" && converter "$work/${program##*/}" && quit
+  mkdir "$work/bare" && cp "$program" "$work/bare/" && converter "$work/bare/${program##*/}" && quit
 }
 
 # The splash shows the title picture and the icon as their files hold them, inside its edge.
@@ -189,13 +189,13 @@ shows() {
 scenarios=("$@")
 ((${#scenarios[@]})) || scenarios=(quit_after_description typing_after_calculate state_through_message
   about_refuses_close handover_time keys_dismiss retyped_conversion no_pictures pictures_shown)
-failed=0
+outcomes=(PASS FAIL) failed=0
 for scenario in "${scenarios[@]}"; do
   SECONDS=0
   # Each in a subshell with errexit, outside any condition (which ignores it); ends the program.
   (set -e; trap 'kill -9 "${pid-}" 2>/dev/null || true' EXIT; "$scenario") 2>&1
-  (($? == 0)) && result=PASS || result=FAIL failed=$((failed + 1))
-  echo "$result $scenario ($SECONDS s)"
+  status=$(($? != 0)) && failed=$((failed + status))
+  echo "${outcomes[status]} $scenario ($SECONDS s)"
 done
 echo "$((${#scenarios[@]} - failed)) passed, $failed failed"
 ((failed == 0))
