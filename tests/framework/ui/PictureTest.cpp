@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,8 +13,7 @@ namespace {
 TEST(PictureTest, MissingOrUnreadableFileGivesNoPictureAndLogsNothing) {
     QTemporaryDir folder;
     QFile notAPicture(folder.filePath("Broken.png"));
-    ASSERT_TRUE(notAPicture.open(QIODevice::WriteOnly));
-    notAPicture.write("these bytes are no picture");
+    ASSERT_TRUE(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("no picture") > 0);
     notAPicture.close();
     framework::seams::SetResourcesFolder(folder.path().toStdString());
     static QStringList logged;
@@ -27,20 +25,6 @@ TEST(PictureTest, MissingOrUnreadableFileGivesNoPictureAndLogsNothing) {
     qInstallMessageHandler(before);
     framework::seams::SetResourcesFolder({});
     EXPECT_EQ(logged.join('\n').toStdString(), "");
-}
-
-TEST(PictureTest, ResourcesLieBesideTheProgramOrInsideItsBundle) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/opt/quorvane/bin/", "/opt/quorvane/bin/resources"},
-        {"/Applications/Quorvane.app/Contents/MacOS",
-         "/Applications/Quorvane.app/Contents/Resources"},
-        {"/home/user/MacOS", "/home/user/MacOS/resources"},
-    };
-    for (const auto& [programFolder, resources] : cases) {
-        EXPECT_EQ(framework::ResourcesFolderOfProgramIn(programFolder),
-                  std::filesystem::path(resources))
-            << programFolder;
-    }
 }
 
 } // namespace

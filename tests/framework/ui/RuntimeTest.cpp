@@ -1,5 +1,4 @@
-// The event loop with its exit status, the runtime's initialisers and finalisers, the fonts it
-// gives menus and dialogs, and its timers.
+// The event loop and its exit status, initialisers and finalisers, menu and dialog fonts, timers.
 
 #include "framework/ui/Runtime.h"
 
@@ -36,8 +35,7 @@ protected:
     char* argv_[2] = {name_, nullptr};
 };
 
-// An exception that escapes a handler is reported once, in a box and on stderr, and ends the
-// loop with status 1.
+// An escaped exception is reported once, in a box and on stderr, and ends the loop with status 1.
 TEST_F(RuntimeTest, LoopEndsWithTheCodeGivenToQuitOrOneAfterAnEscapedException) {
     const std::pair<std::function<void()>, int> cases[] = {
         {[] { framework::Quit(3); }, 3},
@@ -64,7 +62,6 @@ TEST_F(RuntimeTest, LoopEndsWithTheCodeGivenToQuitOrOneAfterAnEscapedException) 
 }
 
 TEST_F(RuntimeTest, InitialisersAndFinalisersRunInOrderOfRegistrationThenTheWindowsGo) {
-    // Registrations last as long as the program, so they share the record rather than point at it.
     auto order = std::make_shared<std::vector<std::string>>();
     for (const std::string step : {"1", "2"}) {
         framework::RuntimeAddInitializer([order, step] { order->push_back("init " + step); });
