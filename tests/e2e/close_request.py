@@ -6,21 +6,11 @@ x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XInternAtom.restype = ctypes.c_ulong
 display = ctypes.c_void_p(x11.XOpenDisplay(None))
-
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5), ("padding", ctypes.c_long * 24)]
-
-
-def atom(name):
-    return x11.XInternAtom(display, name, 0)
-
-
 window = int(sys.argv[1])
-message = ClientMessage(33, 0, 1, display, window, atom(b"WM_PROTOCOLS"), 32,
-                        (ctypes.c_long * 5)(atom(b"WM_DELETE_WINDOW"), 0))
-x11.XSendEvent(display, ctypes.c_ulong(window), 0, 0, ctypes.byref(message))
+# An XClientMessageEvent on a 64-bit system, each field in a long of its own: type
+# ClientMessage, serial, send_event, display, window, message type, format 32, then the data.
+event = (ctypes.c_long * 24)(33, 0, 1, display.value, window,
+                             x11.XInternAtom(display, b"WM_PROTOCOLS", 0), 32,
+                             x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0))
+x11.XSendEvent(display, ctypes.c_ulong(window), 0, 0, ctypes.byref(event))
 x11.XCloseDisplay(display)

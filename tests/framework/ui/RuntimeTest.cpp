@@ -1,9 +1,10 @@
-// The event loop with its exit status, and the runtime's initialisers and finalisers.
+// The event loop and its exit status, initialisers and finalisers, menu and dialog fonts, timers.
 
 #include "framework/ui/Runtime.h"
 
-#include "DemoWnd.h"
+#include "conversion/window/ControlWnd.h"
 #include "framework/ui/Appearance.h"
+#include "framework/ui/ImplicitWindows.h"
 #include "framework/ui/Timer.h"
 #include "tests/support/GuiTest.h"
 
@@ -12,7 +13,8 @@
 #include <QFontInfo>
 #include <QTest>
 #include <chrono>
-#include <memory>
+#include <sstream>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -21,7 +23,6 @@ class RuntimeTest : public guitest::GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        Journal() = {};
         framework::RuntimeInit(argc_, argv_);
     }
     void TearDown() override {
@@ -30,38 +31,49 @@ protected:
     }
 
     int argc_ = 1;
-    char name_[10] = "quorvane";
+    char name_[9] = "quorvane";
     char* argv_[2] = {name_, nullptr};
 };
 
-TEST_F(RuntimeTest, QuitEndsTheLoopWithItsCode) {
-    for (int code : {0, 3}) {
+// An escaped exception is reported once, in a box and on stderr, and ends the loop with status 1.
+TEST_F(RuntimeTest, LoopEndsWithTheCodeGivenToQuitOrOneAfterAnEscapedException) {
+    const std::pair<std::function<void()>, int> cases[] = {
+        {[] { framework::Quit(3); }, 3},
+        {[] { throw std::runtime_error("lost"); }, 1},
+    };
+    std::ostringstream stderrLines;
+    std::streambuf* const realStderr = std::cerr.rdbuf(stderrLines.rdbuf());
+    for (const auto& [launch, status] : cases) {
         framework::RuntimeInit(argc_, argv_);
         int launched = 0;
-        framework::RunFrameworkInitialization([&launched, code] {
+        framework::RunFrameworkInitialization([&launched, &launch] {
             ++launched;
-            framework::Quit(code);
+            launch();
         });
         framework::RuntimeRun();
         EXPECT_EQ(launched, 1);
-        EXPECT_EQ(framework::RuntimeExit(), code);
+        EXPECT_EQ(framework::RuntimeExit(), status);
     }
+    std::cerr.rdbuf(realStderr);
+    EXPECT_EQ(stderrLines.str(), "Quorvane: unhandled exception: lost\n");
+    EXPECT_EQ(TakeMessages(),
+              std::vector<std::string>{
+                  "An unexpected error occurred, and Quorvane has to close.\n\nlost"});
 }
 
-TEST_F(RuntimeTest, InitializersAndFinalizersRunInOrderOfRegistration) {
-    // Registrations last as long as the program, so they share the record rather than point at it.
+TEST_F(RuntimeTest, InitialisersAndFinalisersRunInOrderOfRegistrationThenTheWindowsGo) {
     auto order = std::make_shared<std::vector<std::string>>();
-    framework::RuntimeAddInitializer([order] { order->push_back("init 1"); });
-    framework::RuntimeAddInitializer([order] { order->push_back("init 2"); });
-    framework::RuntimeAddFinalizer([order] { order->push_back("final 1"); });
-    framework::RuntimeAddFinalizer([order] { order->push_back("final 2"); });
-    DemoWnd();
+    for (const std::string step : {"1", "2"}) {
+        framework::RuntimeAddInitializer([order, step] { order->push_back("init " + step); });
+        framework::RuntimeAddFinalizer([order, step] { order->push_back("final " + step); });
+    }
+    ControlWnd();
 
     framework::RuntimePerformInitializers();
     framework::RuntimePerformFinalizers();
 
     EXPECT_EQ(*order, (std::vector<std::string>{"init 1", "init 2", "final 1", "final 2"}));
-    EXPECT_EQ(framework::GetImplicitWindow("DemoWnd.DemoWnd"), nullptr);
+    EXPECT_EQ(framework::GetImplicitWindow(ControlWnd::kClassName), nullptr);
 }
 
 // Menus and message boxes, which no list sets, show the family of the windows' "System" text.
@@ -81,7 +93,7 @@ TEST_F(RuntimeTest, OneShotTimerNeverFiresBeforeItsPeriod) {
     using namespace std::chrono;
     const auto sinceBoot = duration_cast<milliseconds>(steady_clock::now().time_since_epoch());
     std::this_thread::sleep_for(milliseconds(525 - sinceBoot.count() % 500));
-    framework::Timer timer(DemoWnd());
+    framework::Timer timer(ControlWnd());
     QElapsedTimer elapsed;
     qint64 firedAfter = -1;
     timer.BindAction([&](framework::Timer&) { firedAfter = elapsed.elapsed(); });
