@@ -23,15 +23,18 @@ DISPLAY=:$(<"$work/display") && export DISPLAY
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wait_until 5 wmctrl -m >/dev/null 2>&1
 
-# Starts the program (or $1); splash_seen is when its splash was first seen, polled without sleep.
+# Starts the program (or $1). The splash appeared after splash_seen, the start of the last look
+# that did not find it: a look delayed by a busy machine makes the hand-over seem later, never
+# earlier.
 start() {
   "${1:-$program}" >/dev/null 2>"$work/stderr" &
-  pid=$! conv="" && local end=$((SECONDS + 10))
+  pid=$! conv="" splash_seen=$EPOCHREALTIME && local end=$((SECONDS + 10)) look=$EPOCHREALTIME
   until splash=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1); [[ -n $splash ]]; do
     ((SECONDS < end)) || fail "no splash" || return
+    splash_seen=$look look=$EPOCHREALTIME
   done
-  splash_seen=$EPOCHREALTIME
 }
+
 # Sets found to a visible window of the program, not the splash or the converter, whose title
 # matches $1 (empty: any title); a menu's popup only when $2 is "popup".
 window() {

@@ -1,9 +1,10 @@
 #pragma once
 
-// What every fuzz program shares. Each defines fuzz::Fuzz, which the shared entry point
-// (Harness.cpp) calls with every input. A failed property aborts at once with its name, so
-// libFuzzer stops and keeps the input that broke it.
+// What every fuzz program shares. Each is one source file that includes this header and defines
+// fuzz::Fuzz, which the entry point below calls with every input. A failed property aborts at once
+// with its name, so libFuzzer stops and keeps the input that broke it.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -30,3 +31,8 @@ inline bool IsSignedDecimal(const std::string& text, bool digitRequired) {
 }
 
 } // namespace fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Fuzz({reinterpret_cast<const char*>(data), size});
+    return 0;
+}

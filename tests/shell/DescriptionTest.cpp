@@ -122,7 +122,8 @@ TEST_F(DescriptionWndTest, SelectionShowsOnlyWithTheFocusAndClosingDropsTheEdits
 }
 
 // "Print", an item of no menu, reaches the window's binding by name. It prints the current text,
-// edits included, into one block 540 points tall at the top of one page. A cancel prints nothing.
+// edits included, into one block 540 points tall at the top of one page, whole lines only. A
+// cancel prints nothing.
 TEST_F(DescriptionWndTest, PrintsTheTextAsItStandsIntoOneBlockOfOnePage) {
     const std::string pdf = PrintIntoPdf();
     TypeAtStart(Opened(), "Edited ");
@@ -150,10 +151,16 @@ TEST_F(DescriptionWndTest, PrintsTheTextAsItStandsIntoOneBlockOfOnePage) {
         EXPECT_EQ(cells(rowEnd), cells("z")) << rowEnd;
     }
     EXPECT_EQ(cells("z").size(), 3u);
+    // A text cut short enough to fit prints to its last character.
+    auto& edit = static_cast<QTextEdit&>(*DescriptionWnd().DescribeFld2().Widget());
+    edit.selectAll();
+    QTest::keyClicks(&edit, "Short\rto the end");
+    EXPECT_FALSE(framework::ChooseMenuItem("Print"));
+    EXPECT_EQ(guitest::ReadPdf(pdf).at(0).words.back().text, "end");
 
     CancelPrinterDialogs();
     EXPECT_FALSE(framework::ChooseMenuItem("Print"));
-    EXPECT_EQ(PrinterDialogCount(), 2);
+    EXPECT_EQ(PrinterDialogCount(), 3);
 }
 
 } // namespace

@@ -1,11 +1,7 @@
-// A user who tries everything on the whole program as it starts and runs its own event loop:
-// keys of every kind and pastes into every field, Calculate, Clear, the info picture, menu items
-// by name, windows to the front, the description closed and reopened, About dismissed. After
-// each action, results are written by their scale's pattern, marked only at its limits, with the
-// note shown exactly while the percentile's mark stands; an edit that applies its field's
-// clearing row empties that row's fields, and no field changes otherwise; the calculated state
-// is set by a calculation and reset by Clear and activation. The suite plays a short run:
-// QUORVANE_RANDOM_ACTIONS=100000 plays a long one, QUORVANE_RANDOM_SEED=<n> another one.
+// A user who tries everything on the running program (keys and pastes into every field, buttons,
+// the info picture, menu items, windows to the front and closed); after each action the form is
+// as the rules leave it. QUORVANE_RANDOM_ACTIONS=100000 plays a long run, QUORVANE_RANDOM_SEED=<n>
+// another one.
 
 #include "conversion/window/KeyFilters.h"
 #include "framework/core/text/Format.h"

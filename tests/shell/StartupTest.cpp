@@ -1,5 +1,5 @@
 // The program's start-up in its order, its one window after launch, its ends, an exception on the
-// way, and the built program living through the splash's hand-over.
+// way. The built program itself is started by the end-to-end stage.
 
 #include "conversion/core/Module1.h"
 #include "framework/core/runtime/FileTypeRegistry.h"
@@ -9,7 +9,6 @@
 #include "shell/Menu.h"
 #include "tests/shell/StartupFixture.h"
 
-#include <QProcess>
 #include <algorithm>
 
 namespace {
@@ -114,25 +113,6 @@ TEST_F(StartupTest, EscapedExceptionIsReportedAndTheProgramStillFinalises) {
         EXPECT_NE(messages[0].find(std::string(missingWindow)), std::string::npos) << messages[0];
         EXPECT_TRUE(!framework::GetAppObject() && !framework::GetImplicitWindow(missingWindow));
     }
-}
-
-// The built program, watched longer than the 4000 ms splash, still runs with nothing to report
-// but the offscreen platform's note that it cannot bring a window to the front.
-TEST(StartupSmokeTest, ProgramLivesThroughTheSplashHandOverWithoutError) {
-    QTemporaryDir runtimeDir;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_RUNTIME_DIR", runtimeDir.path());
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + "/quorvane", {});
-    ASSERT_TRUE(process.waitForStarted());
-    EXPECT_FALSE(process.waitForFinished(6500)) << "ended with status " << process.exitCode();
-    static const QRegularExpression notes("^This plugin does not support [^\\n]*\\n?",
-                                          QRegularExpression::MultilineOption);
-    EXPECT_EQ(QString(process.readAllStandardError()).remove(notes).toStdString(), "");
-    process.kill();
-    process.waitForFinished();
 }
 
 } // namespace

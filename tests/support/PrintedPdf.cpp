@@ -5,8 +5,6 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
-#include <gtest/gtest.h>
-#include <numeric>
 #include <stdexcept>
 
 namespace guitest {
@@ -63,38 +61,6 @@ bool InkUnder(const std::string& path, const PdfWord& word) {
         }
     }
     return false;
-}
-
-std::vector<int> OneTo(int n) {
-    std::vector<int> numbers(static_cast<std::size_t>(n));
-    std::iota(numbers.begin(), numbers.end(), 1);
-    return numbers;
-}
-
-std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix) {
-    std::vector<int> numbers;
-    for (std::size_t i = 0; i + 1 < page.words.size(); ++i) {
-        if (page.words[i].text == prefix) {
-            numbers.push_back(std::stoi(page.words[i + 1].text));
-        }
-    }
-    return numbers;
-}
-
-int ExpectWholeLinesIn(const PdfPage& page, const std::string& prefix, double height) {
-    const int count = static_cast<int>(LineNumbers(page, prefix).size());
-    EXPECT_EQ(LineNumbers(page, prefix), OneTo(count));
-    const PdfWord* first = page.Find("1");
-    const PdfWord* second = page.Find("2");
-    if (first == nullptr || second == nullptr) {
-        ADD_FAILURE() << "fewer than two lines printed";
-        return count;
-    }
-    const double pitch = second->top - first->top;
-    EXPECT_GT(pitch, 0.0);
-    EXPECT_LE(count * pitch, height);
-    EXPECT_GT((count + 1) * pitch, height);
-    return count;
 }
 
 } // namespace guitest

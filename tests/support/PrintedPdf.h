@@ -28,12 +28,5 @@ struct PdfPage {
 std::vector<PdfPage> ReadPdf(const std::string& path);
 // Whether anything is drawn inside the word's box on the first page of the PDF file.
 bool InkUnder(const std::string& path, const PdfWord& word);
-// 1 to n, the numbers a run of n printed lines must carry in order.
-std::vector<int> OneTo(int n);
-// The numbers of the printed lines "<prefix> <number>", in the order they print.
-std::vector<int> LineNumbers(const PdfPage& page, const std::string& prefix);
-// A block of height points holds lines "<prefix> 1" onwards, whole and in order, as many as fit
-// and not one more. Gives the number printed.
-int ExpectWholeLinesIn(const PdfPage& page, const std::string& prefix, double height);
 
 } // namespace guitest
