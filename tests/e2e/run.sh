@@ -23,9 +23,8 @@ DISPLAY=:$(<"$work/display") && export DISPLAY
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wait_until 5 wmctrl -m >/dev/null 2>&1
 
-# Starts the program (or $1). The splash appeared after splash_seen, the start of the last look
-# that did not find it: a look delayed by a busy machine makes the hand-over seem later, never
-# earlier.
+# Starts the program (or $1); its splash appeared after splash_seen, when the last look that
+# missed it began, so a busy machine makes the hand-over seem later, never earlier.
 start() {
   "${1:-$program}" >/dev/null 2>"$work/stderr" &
   pid=$! conv="" splash_seen=$EPOCHREALTIME && local end=$((SECONDS + 10)) look=$EPOCHREALTIME

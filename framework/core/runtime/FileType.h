@@ -28,8 +28,6 @@ public:
     void SetConformsTo(std::string value);
     void SetUTI(std::string value);
 
-    bool IsRegistered() const { return registered_; }
-
     // Registers the type unless it is registered already, and yields its name.
     explicit operator std::string();
 
