@@ -1,7 +1,6 @@
 // A user who tries everything on the running program (keys and pastes into every field, buttons,
 // the info picture, menu items, windows to the front and closed); after each action the form is
-// as the rules leave it. QUORVANE_RANDOM_ACTIONS=100000 plays a long run, QUORVANE_RANDOM_SEED=<n>
-// another one.
+// as the rules leave it. QUORVANE_RANDOM_ACTIONS=<n> and QUORVANE_RANDOM_SEED=<n> vary the run.
 
 #include "conversion/window/KeyFilters.h"
 #include "framework/core/text/Format.h"
