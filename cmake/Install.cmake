@@ -1,6 +1,5 @@
 # What `cmake --install` puts where. The program reads its four pictures at run time; the
-# description text is compiled into it, so no text file is installed. Tests and benchmarks are
-# not installed.
+# description text is compiled into it. Tests and benchmarks are not installed.
 #   Linux: bin/quorvane, the pictures in share/quorvane/, a desktop entry in share/applications/
 #          and the 64-pixel icon in share/icons/hicolor/64x64/apps/.
 #   macOS: the bundle quorvane.app, with the pictures and the icon in Contents/Resources and an
@@ -45,6 +44,29 @@ if(APPLE)
   install(TARGETS quorvane BUNDLE DESTINATION .)
   return()
 endif()
+
+# Linux also gets the manual page in share/man/man1/ and the copyright and changelog in
+# share/doc/quorvane/, where Debian looks for them. The manual page and the changelog are gzipped
+# without name or time in the header, so that every build makes the same bytes.
+function(quorvane_gzip source compressed)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND gzip -9n -c ${source} > ${compressed}
+    DEPENDS ${source} VERBATIM)
+endfunction()
+set(quorvane_packaging ${PROJECT_SOURCE_DIR}/packaging)
+set(quorvane_manual_page ${PROJECT_BINARY_DIR}/quorvane.1.gz)
+set(quorvane_changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+quorvane_gzip(${quorvane_packaging}/quorvane.1 ${quorvane_manual_page})
+quorvane_gzip(${quorvane_packaging}/changelog ${quorvane_changelog})
+# The changelog's newest entry must be the version built: lintian does not compare the two.
+file(STRINGS ${quorvane_packaging}/changelog newest_entry LIMIT_COUNT 1)
+if(NOT newest_entry MATCHES "^quorvane \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog has no entry for version ${PROJECT_VERSION} at its top")
+endif()
+add_custom_target(quorvane_documents ALL DEPENDS ${quorvane_manual_page} ${quorvane_changelog})
+install(FILES ${quorvane_manual_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${quorvane_packaging}/copyright ${quorvane_changelog}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
 
 # Qt's project setup gives installed programs an $ORIGIN search path; ours links no library of
 # its own, and a Debian package keeps no search path in /usr/bin.

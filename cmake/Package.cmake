@@ -7,10 +7,14 @@ set(QUORVANE_PACKAGE_MAINTAINER "Quorvane maintainers <maintainers@quorvane.exam
 set(CPACK_PACKAGE_NAME quorvane)
 set(CPACK_PACKAGE_VENDOR "The Quorvane authors")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converts test scores between standard-score scales")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Given a raw score with the mean and standard deviation of its distribution, or any one \
-standard score, Quorvane computes the z score, T score, Wechsler IQ, NCE, CEEB score, AGCT \
-score and percentile rank.")
+# CPack starts each line of the description with a space and puts the summary above it; Debian
+# wants those lines no longer than 80 characters, so the text is wrapped here by hand.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Quorvane converts test scores between the standard-score scales of
+psychological and educational assessment. Given a raw score with the mean and
+standard deviation of its distribution, or any one standard score, it computes
+the z score, T score, Wechsler IQ, NCE, CEEB score, AGCT score and percentile
+rank.]])
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

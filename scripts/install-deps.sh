@@ -11,7 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth openbox xdotool xclip wmctrl x11-utils imagemagick
   poppler-utils
-  desktop-file-utils
+  desktop-file-utils lintian
 )
 
 missing=()
