@@ -6,8 +6,10 @@
 #include "framework/core/text/Format.h"
 #include "framework/core/text/NumberText.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace conversion {
@@ -19,12 +21,11 @@ constexpr ScoreScale kStandardScales[] = {
 
 using ClampMarks = std::bitset<kScaleCount>;
 
+// The standard road reads no raw mean or SD.
+constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
+
 bool IsFilled(const ScoreForm& form, ScoreField field) {
     return framework::Len(form.Text(field)) != 0;
-}
-
-double ReadField(const ScoreForm& form, ScoreField field) {
-    return framework::Val(form.Text(field));
 }
 
 bool RawFieldsFilled(const ScoreForm& form) {
@@ -43,44 +44,73 @@ std::optional<ScoreScale> SourceScale(const ScoreForm& form) {
     return source;
 }
 
+// The field's number, or nothing when its whole text is not one: results shown for the 6 that
+// Val makes of "6,5", or the 0 of "hello", would answer a score nobody entered. A second press
+// reads the results of the first, so the mark that ends a result is no part of its text.
+std::optional<double> ReadNumber(const ScoreForm& form, ScoreField field) {
+    const std::string text = form.Text(field);
+    std::string_view number = text;
+    const std::size_t last = number.find_last_not_of(" \t");
+    if (last != std::string_view::npos && number[last] == '*') {
+        number = number.substr(0, last);
+    }
+    if (!framework::IsNumber(number)) {
+        return std::nullopt;
+    }
+    return framework::Val(number);
+}
+
+std::optional<double> ReadFiniteNumber(const ScoreForm& form, ScoreField field) {
+    const std::optional<double> value = ReadNumber(form, field);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
 void Refuse(ScoreForm& form, std::string_view message, ScoreField field) {
     form.ShowMessage(std::string(message));
     form.Focus(field);
 }
 
-// A raw score or mean that is infinite, or an SD that is not a finite positive number, would
-// turn every result into a bound or "not a number" (and a negative SD would flip them all), so
-// such input is refused like an out-of-range score.
-bool ValidateRawScores(ScoreForm& form, const ScoreValues& scores, const ScaleTable& table) {
-    const ScaleRow& raw = table[ScoreScale::raw];
-    if (!std::isfinite(At(scores, ScoreScale::raw))) {
-        Refuse(form, kRawNotFiniteMessage, ScoreField::raw);
-        return false;
-    }
-    if (!std::isfinite(raw.scaleMean)) {
-        Refuse(form, kRawNotFiniteMessage, ScoreField::rawmean);
-        return false;
-    }
-    if (!(std::isfinite(raw.scaleSD) && raw.scaleSD > 0)) {
+struct RawScore {
+    double score;
+    double mean;
+    double sd;
+};
+
+// An infinite raw score or mean, or an SD that is not a finite positive number, would turn every
+// result into a bound or "not a number" (and a negative SD would flip them all), so such input
+// is refused like an out-of-range score: the SD first, then the score, then its mean.
+std::optional<RawScore> ReadRawScore(ScoreForm& form) {
+    const std::optional<double> sd = ReadFiniteNumber(form, ScoreField::rawsd);
+    if (!sd || *sd <= 0) {
         Refuse(form, kRawSDMessage, ScoreField::rawsd);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    const std::optional<double> score = ReadFiniteNumber(form, ScoreField::raw);
+    if (!score) {
+        Refuse(form, kRawNotFiniteMessage, ScoreField::raw);
+        return std::nullopt;
+    }
+    const std::optional<double> mean = ReadFiniteNumber(form, ScoreField::rawmean);
+    if (!mean) {
+        Refuse(form, kRawNotFiniteMessage, ScoreField::rawmean);
+        return std::nullopt;
+    }
+    return RawScore{*score, *mean, *sd};
 }
 
-bool ValidateSourceScore(ScoreForm& form, const ScoreValues& scores, const ScaleRow& row,
-                         ScoreScale source) {
-    const double score = At(scores, source);
-    if (row.scaleMin > score || score > row.scaleMax) {
+// A source whose text is not a number is refused as one out of its scale's range is.
+std::optional<double> ReadSourceScore(ScoreForm& form, const ScaleRow& row) {
+    const std::optional<double> score = ReadNumber(form, row.field);
+    if (!score || row.scaleMin > *score || *score > row.scaleMax) {
         std::string message(row.scaleRangePrefix);
         message.append(framework::Str(row.scaleMin))
             .append(row.scaleRangeMiddle)
             .append(framework::Str(row.scaleMax))
             .append(".");
         Refuse(form, message, row.field);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return score;
 }
 
 void ConvertFromRaw(ScoreValues& scores, const ScaleTable& table) {
@@ -117,10 +147,10 @@ void ConvertFromStandard(ScoreValues& scores, const ScaleTable& table, ScoreScal
 }
 
 // "Not a number" fails both tests and stays unmarked; an infinity goes to the bound on its side.
-ClampMarks ClampScores(ScoreValues& scores, const ScaleTable& table) {
+ClampMarks ClampScores(ScoreValues& scores) {
     ClampMarks marks;
     for (ScoreScale scale : kStandardScales) {
-        const ScaleRow& row = table[scale];
+        const ScaleRow& row = ScaleTable::StandardRow(scale);
         double& score = At(scores, scale);
         if (row.scaleMin > score) {
             score = row.scaleMin;
@@ -134,10 +164,9 @@ ClampMarks ClampScores(ScoreValues& scores, const ScaleTable& table) {
     return marks;
 }
 
-void WriteScores(ScoreForm& form, const ScoreValues& scores, const ScaleTable& table,
-                 const ClampMarks& marks) {
+void WriteScores(ScoreForm& form, const ScoreValues& scores, const ClampMarks& marks) {
     for (ScoreScale scale : kStandardScales) {
-        const ScaleRow& row = table[scale];
+        const ScaleRow& row = ScaleTable::StandardRow(scale);
         std::string text = framework::Format(At(scores, scale), row.scalePattern);
         if (marks.test(static_cast<std::size_t>(scale))) {
             text += "*";
@@ -155,27 +184,32 @@ void Calculate(ScoreForm& form) {
         form.ShowMessage(std::string(kNoInputMessage));
         return;
     }
-    const ScaleTable table(ReadField(form, ScoreField::rawmean),
-                           ReadField(form, ScoreField::rawsd));
     ScoreValues scores{};
-    At(scores, ScoreScale::raw) = ReadField(form, ScoreField::raw);
     if (rawRoad) {
-        if (!ValidateRawScores(form, scores, table)) {
+        const std::optional<RawScore> raw = ReadRawScore(form);
+        if (!raw) {
             return;
         }
-        ConvertFromRaw(scores, table);
+        At(scores, ScoreScale::raw) = raw->score;
+        ConvertFromRaw(scores, ScaleTable(raw->mean, raw->sd));
     } else {
-        const ScaleRow& row = table[*source];
-        At(scores, *source) = ReadField(form, row.field);
-        if (!ValidateSourceScore(form, scores, row, *source)) {
+        const std::optional<double> score = ReadSourceScore(form, ScaleTable::StandardRow(*source));
+        if (!score) {
             return;
         }
-        ConvertFromStandard(scores, table, *source);
+        At(scores, *source) = *score;
+        ConvertFromStandard(scores, ScaleTable(kUnread, kUnread), *source);
     }
-    const ClampMarks marks = ClampScores(scores, table);
-    WriteScores(form, scores, table, marks);
-    form.SetBoundNoteVisible(marks.test(static_cast<std::size_t>(ScoreScale::percentile)));
+    const ClampMarks marks = ClampScores(scores);
+    WriteScores(form, scores, marks);
+    form.SetBoundNoteVisible(marks.any());
     Module1::dirty = "yes";
+}
+
+bool ShowsMarkedResult(const ScoreForm& form) {
+    return std::ranges::any_of(kStandardScales, [&form](ScoreScale scale) {
+        return form.Text(ScaleTable::StandardRow(scale).field).ends_with('*');
+    });
 }
 
 } // namespace conversion

@@ -1,5 +1,6 @@
 #include "conversion/window/KeyFilters.h"
 
+#include "conversion/core/Calculate.h"
 #include "conversion/core/Module1.h"
 #include "framework/core/text/Characters.h"
 #include "framework/ui/Dialogs.h"
@@ -25,53 +26,43 @@ const std::array<KeyFilterRow, 10>& KeyFilterRows() {
         {F::raw,
          kPeriod,
          ClearingRule::RawScore,
-         {F::gre, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct},
-         false},
+         {F::gre, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct}},
         {F::rawmean,
          kPeriod,
          ClearingRule::OtherFields,
-         {F::raw, F::gre, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct},
-         false},
+         {F::raw, F::gre, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct}},
         {F::rawsd,
          kPeriod,
          ClearingRule::OtherFields,
-         {F::raw, F::rawmean, F::gre, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct},
-         false},
+         {F::raw, F::rawmean, F::gre, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct}},
         {F::z,
          kPeriodAndMinus,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::gre, F::t, F::nce, F::wechsler, F::percentile, F::agct},
-         true},
+         {F::raw, F::rawmean, F::rawsd, F::gre, F::t, F::nce, F::wechsler, F::percentile, F::agct}},
         {F::t,
          kNone,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::z, F::gre, F::nce, F::wechsler, F::percentile, F::agct},
-         true},
+         {F::raw, F::rawmean, F::rawsd, F::z, F::gre, F::nce, F::wechsler, F::percentile, F::agct}},
         {F::wechsler,
          kNone,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::gre, F::percentile, F::agct},
-         true},
+         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::gre, F::percentile, F::agct}},
         {F::nce,
          kNone,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::gre, F::wechsler, F::percentile, F::agct},
-         true},
+         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::gre, F::wechsler, F::percentile, F::agct}},
         {F::gre,
          kNone,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct},
-         true},
+         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::percentile, F::agct}},
         {F::percentile,
          kNone,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::gre, F::agct},
-         true},
+         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::nce, F::wechsler, F::gre, F::agct}},
         {F::agct,
          kPeriod,
          ClearingRule::StandardScore,
-         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::gre, F::wechsler, F::percentile, F::nce},
-         false},
+         {F::raw, F::rawmean, F::rawsd, F::z, F::t, F::gre, F::wechsler, F::percentile, F::nce}},
     }};
     return rows;
 }
@@ -92,13 +83,18 @@ bool AppliesClearing(ClearingRule rule, std::int64_t code) {
     return false;
 }
 
+// The range note explains the mark "*", so it goes with the last marked result on screen.
+void HideNoteWithoutMarks(ScoreForm& form) {
+    if (!ShowsMarkedResult(form)) {
+        form.SetBoundNoteVisible(false);
+    }
+}
+
 void ApplyClearing(ScoreForm& form, const KeyFilterRow& row) {
     for (ScoreField emptied : row.emptied) {
         form.SetText(emptied, "");
     }
-    if (row.hidesBoundNote) {
-        form.SetBoundNoteVisible(false);
-    }
+    HideNoteWithoutMarks(form);
 }
 
 } // namespace
@@ -138,6 +134,7 @@ void ClearAfterEdit(ScoreForm& form, ScoreField field) {
     if (row.rule == ClearingRule::StandardScore && FormHoldsResults()) {
         ApplyClearing(form, row);
     }
+    HideNoteWithoutMarks(form);
 }
 
 } // namespace conversion

@@ -31,7 +31,6 @@ struct KeyFilterRow {
     ClearingRule rule;
     // The fields the clearing rule empties, in this order.
     std::vector<ScoreField> emptied;
-    bool hidesBoundNote;
 };
 
 const KeyFilterRow& KeyFilterFor(ScoreField field);
@@ -44,7 +43,8 @@ bool ScoreKeyFilter(std::string_view key, std::string_view extraKeys);
 bool FilterKey(ScoreForm& form, ScoreField field, std::string_view key);
 
 // After an edit that changed the field's text (a key let through, a paste, a cut, a drop): the
-// field's clearing rule when it is a standard score and the form holds results.
+// field's clearing rule when it is a standard score and the form holds results. Each clearing,
+// and each edit of a standard score, hides the range note once no marked result is left.
 void ClearAfterEdit(ScoreForm& form, ScoreField field);
 
 } // namespace conversion

@@ -143,8 +143,11 @@ struct FormWatch {
     std::string Check(const Action& a, const std::string& dirtyBefore, std::size_t messages) {
         const bool calculated = a.press && messages == 0;
         const KeyFilterRow* row = a.field < 0 ? nullptr : AppliedRow(a, dirtyBefore == "yes");
-        noteShown = calculated ? Field(kFieldNames[9]).Text().ends_with('*')
-                               : noteShown && !a.clear && !(row && row->hidesBoundNote);
+        // The note, shown by a calculation with a marked result, goes with the last mark.
+        const bool marked =
+            std::any_of(std::begin(kFieldNames) + 3, std::end(kFieldNames),
+                        [](const char* name) { return Field(name).Text().ends_with('*'); });
+        noteShown = (calculated || (noteShown && !a.clear)) && marked;
         const bool activated = ControlWnd().IsActive() && !wasActive;
         wasActive = ControlWnd().IsActive();
         const std::string dirty = calculated ? "yes" : a.clear || activated ? "no" : dirtyBefore;

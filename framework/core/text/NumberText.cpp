@@ -88,7 +88,22 @@ long Magnitude(const NumberSpan& number) {
     return order + (negativeExponent ? -written : written);
 }
 
+// Just past the number's last character: its exponent's, or its mantissa's when it has none.
+const char* End(const NumberSpan& number) {
+    return number.exponent.empty() ? number.mantissa.data() + number.mantissa.size()
+                                   : number.exponent.data() + number.exponent.size();
+}
+
 } // namespace
+
+bool IsNumber(std::string_view text) {
+    NumberSpan number;
+    if (!ScanNumber(text, number)) {
+        return false;
+    }
+    const auto rest = static_cast<std::size_t>(End(number) - text.data());
+    return text.find_first_not_of(" \t", rest) == std::string_view::npos;
+}
 
 double Val(std::string_view text) {
     NumberSpan number;
@@ -96,8 +111,7 @@ double Val(std::string_view text) {
         return 0.0;
     }
     const char* first = number.mantissa.data();
-    const char* last = number.exponent.empty() ? first + number.mantissa.size()
-                                               : number.exponent.data() + number.exponent.size();
+    const char* last = End(number);
     double magnitude = 0.0;
     const auto result = std::from_chars(first, last, magnitude, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {

@@ -15,6 +15,10 @@ namespace framework {
 // double reads as an infinity of its sign. Never "not a number".
 double Val(std::string_view text);
 
+// Whether the whole text, blanks and tabs at either end aside, is the kind of number that Val
+// reads: "7e1" and " -.5 " are, "6,5", "12abc", "5e", "-" and a text of blanks are not.
+bool IsNumber(std::string_view text);
+
 // The shortest decimal text that reads back to the same double: 1 is "1", -6.99 is "-6.99".
 std::string Str(double value);
 
