@@ -112,10 +112,13 @@ bool TextArea::SelBold() const {
     return true;
 }
 
+// Like setPlainText, a style set by the program starts the user's undo history anew, so Undo
+// never takes back what the program made.
 void TextArea::SetSelBold(bool bold) {
     QTextCharFormat format;
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     Edit().textCursor().mergeCharFormat(format);
+    Edit().document()->clearUndoRedoStacks();
 }
 
 void TextArea::SetTextAlignment(int alignment) {

@@ -2,7 +2,8 @@
 
 // A multi-line, styled text on QTextEdit. Its text uses carriage returns as line breaks, and
 // the selection (SelStart, SelLength) is the one that SelBold makes bold. With HideSelection the
-// selection shows only while the area has the focus; it is kept all the same.
+// selection shows only while the area has the focus; it is kept all the same. Undo takes back
+// the user's edits only: whatever the program sets, text or style, is where its history begins.
 
 #include "framework/ui/Printing.h"
 #include "framework/ui/RectControl.h"

@@ -65,10 +65,10 @@ menu() {
 }
 # Types $3 into the field at content position $1,$2 of the converter.
 type_in() { click "$conv" $(($1 + 40)) $(($2 + 11)) && xdotool type "$3"; }
-# Prints the text of the field at $1,$2 by copying it all (an empty field copies nothing).
+# Prints the whole text of the field at $1,$2 (in window $3, else the converter); "" if empty.
 field() {
   printf '<none>' | xclip -selection clipboard >/dev/null 2>&1 && wait_until 2 marked
-  click "$conv" $(($1 + 40)) $(($2 + 11)) && xdotool key ctrl+a ctrl+c
+  click "${3:-$conv}" $(($1 + 40)) $(($2 + 11)) && xdotool key ctrl+a ctrl+c
   wait_until 1 not marked 2>/dev/null
   xclip -o -selection clipboard 2>/dev/null | sed 's/^<none>$//'
 }
@@ -89,11 +89,14 @@ quit() {
 }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 
-# Issue 11, fault 1: the description window's Window > Control, a calculation, then Ctrl+Q.
+# Ctrl+Z keeps the description as built, bold name too; its Window > Control, a calculation, Ctrl+Q.
 quit_after_description() {
   converter
   click "$conv" 266 404 && wait_until 5 window '^Description$'
-  xdotool windowactivate --sync "$found" && menu "$found" 107 3 1
+  xdotool windowactivate --sync "$found" && click "$found" 260 300 && xdotool key ctrl+z
+  expect "description" "$(field 220 289 "$found")" "$(<"$here/../../resources/description.txt")"
+  [[ $(xclip -o -selection clipboard -t text/html) == *'700;">Quorvane<'* ]] || fail "not bold"
+  menu "$found" 107 3 1
   type_in 226 197 60 && calculate
   expect "percentile" "$(field 226 320)" 84
   quit

@@ -97,8 +97,9 @@ TEST_F(DescriptionWndTest, InfoPictureOpensOneWindowWithTheStoredTextAndItsTable
 }
 
 // The bold name stays selected, yet the selection shows only while the area has the focus.
+// Undo takes back the user's edits down to the text as built, bold name and all, and no further.
 // Closing drops the edits; the next request builds the window anew.
-TEST_F(DescriptionWndTest, SelectionShowsOnlyWithTheFocusAndClosingDropsTheEdits) {
+TEST_F(DescriptionWndTest, SelectionShowsWithTheFocusUndoStopsAtTheBuiltTextClosingDropsEdits) {
     framework::TextArea& area = Opened();
     const QImage selected = area.Widget()->grab().toImage();
     area.SetSelLength(0);
@@ -114,6 +115,12 @@ TEST_F(DescriptionWndTest, SelectionShowsOnlyWithTheFocusAndClosingDropsTheEdits
     }
     EXPECT_GT(highlighted, name.width() / 2);
 
+    EXPECT_FALSE(framework::ChooseMenuItem("EditUndo")) << "Undo before any edit";
+    TypeAtStart(area, "undone\r");
+    EXPECT_TRUE(framework::ChooseMenuItem("EditUndo"));
+    QTest::keyClick(area.Widget(), Qt::Key_Z, Qt::ControlModifier);
+    area.SetSelLength(kNameLength);
+    ExpectStoredTextWithOnlyTheNameBold(area);
     TypeAtStart(area, "lost ");
     DescriptionWnd().TopLevelWidget()->close();
     EXPECT_EQ(framework::GetImplicitWindow(DescriptionWnd::kClassName), nullptr);
@@ -131,7 +138,7 @@ TEST_F(DescriptionWndTest, PrintsTheTextAsItStandsIntoOneBlockOfOnePage) {
     const std::vector<guitest::PdfPage> pages = guitest::ReadPdf(pdf);
     ASSERT_EQ(pages.size(), 1u);
     const guitest::PdfPage& page = pages[0];
-    ASSERT_TRUE(page.Contains("z") && page.Contains("T"));
+    ASSERT_TRUE(page.Find("z") && page.Find("T"));
     EXPECT_EQ(page.words[0].text + page.words[1].text, "EditedQuorvane");
     // The text runs on below the block: it prints, drawn and not only kept, as many whole lines
     // as the block holds, the last of them less than a line above the block's foot.

@@ -10,16 +10,11 @@ namespace guitest {
 
 struct PdfWord {
     std::string text;
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
+    double left = 0, top = 0, right = 0, bottom = 0;
 };
 
 struct PdfPage {
     std::vector<PdfWord> words;
-
-    bool Contains(const std::string& word) const { return Find(word) != nullptr; }
     // The first word with this text, or nullptr.
     const PdfWord* Find(const std::string& text) const;
 };
