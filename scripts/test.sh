@@ -3,7 +3,7 @@
 # warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer. The first build
 # is also installed into a temporary prefix and packaged for Debian. The fuzz programs then replay
 # their seeds and fuzz for a minute each. Last, the end-to-end stage drives the first build's
-# program, and then the installed one, alone on an idle machine.
+# program, then the sanitizer build's, then the installed one, alone on an idle machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -37,4 +37,5 @@ lintian --fail-on error,warning --allow-root build/quorvane_*.deb
 build_and_test build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 scripts/fuzz.sh
 ctest --test-dir build --output-on-failure --label-regex e2e
+ctest --test-dir build-asan --output-on-failure --label-regex e2e
 tests/e2e/run.sh "$installed_program" pictures_shown
