@@ -43,6 +43,9 @@ window() {
   return 1
 }
 overridden() { xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'; }
+# Each window given carries the program's 64-pixel icon, not the window manager's 48-pixel one.
+iconed() { for w; do expect icon "$(xprop -id "$w" -f _NET_WM_ICON 32c ' $0x$1' _NET_WM_ICON)" \
+  "_NET_WM_ICON(CARDINAL) 64x64" || return; done; }
 visible() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 not() { ! "$@"; }
 
@@ -92,7 +95,7 @@ ended() { ! kill -0 "$pid" 2>/dev/null; }
 # Issue 11, fault 1: the description window's Window > Control, a calculation, then Ctrl+Q.
 quit_after_description() {
   converter
-  click "$conv" 266 404 && wait_until 5 window '^Description$'
+  click "$conv" 266 404 && wait_until 5 window '^Description$' && iconed "$splash" "$conv" "$found"
   xdotool windowactivate --sync "$found" && menu "$found" 107 3 1
   type_in 226 197 60 && calculate
   expect "percentile" "$(field 226 320)" 84

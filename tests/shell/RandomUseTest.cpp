@@ -216,10 +216,8 @@ TEST_F(RandomUseTest, TheFormStaysAsAUserExpectsThroughRandomActions) {
         ++done;
     });
     turns.start(0);
-    int argc = 1;
-    char name[] = "quorvane";
-    char* argv[] = {name, nullptr};
-    EXPECT_EQ(RunProgram(argc, argv), 0);
+    guitest::ProgramArguments arguments;
+    EXPECT_EQ(RunProgram(arguments.argc, arguments.argv), 0);
     ASSERT_EQ(failure, "") << "seed " << seed << ", action " << done << ": " << last.what;
     EXPECT_EQ(done, actions) << "the program quit by itself";
     EXPECT_TRUE(watch.calculations > 0 && watch.marks > 0 && watch.rowsApplied > 0);

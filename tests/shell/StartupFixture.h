@@ -18,12 +18,6 @@
 
 namespace startuptest {
 
-struct ProgramArguments {
-    int argc = 1;
-    char name[9] = "quorvane";
-    char* argv[2] = {name, nullptr};
-};
-
 inline std::vector<QWidget*> VisibleWindows() {
     QWidgetList windows = QApplication::topLevelWidgets();
     windows.removeIf([](const QWidget* window) { return !window->isVisible(); });
@@ -47,7 +41,7 @@ inline int RunWholeProgram(const std::function<void()>& scenario) {
         }
     });
     splashWatch.start(0);
-    ProgramArguments arguments;
+    guitest::ProgramArguments arguments;
     return RunProgram(arguments.argc, arguments.argv);
 }
 
@@ -55,7 +49,7 @@ class LaunchedTest : public guitest::GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        ProgramArguments arguments;
+        guitest::ProgramArguments arguments;
         StartRuntime(arguments.argc, arguments.argv);
         StartUp();
         ASSERT_TRUE(QTest::qWaitFor(SplashIsUp, 1000)) << "the splash never came up";
@@ -75,10 +69,6 @@ protected:
         framework::FirePendingTimers();
         EXPECT_TRUE(ConverterIsActive());
         return ControlWnd();
-    }
-    static void ToFront(framework::Window& window) {
-        window.Show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
     }
     static void TypeAtStart(framework::TextArea& area, const char* keys) {
         area.SetSelStart(0);

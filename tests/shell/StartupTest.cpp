@@ -44,7 +44,7 @@ using StartupTest = guitest::GuiTest;
 TEST_F(StartupTest, GlobalsStartAfreshAndEarlyStepsAreDoneBeforeTheSplash) {
     Module1::dirty = "yes";
     const auto earlierBar = Menu();
-    startuptest::ProgramArguments arguments;
+    guitest::ProgramArguments arguments;
     StartRuntime(arguments.argc, arguments.argv);
     EXPECT_TRUE(Module1::dirty.empty() && !Menu::implicitInstance && !FileTypes::Text() &&
                 !FileTypes::UntitledType() && FileTypes::pAllFileTypes.empty());

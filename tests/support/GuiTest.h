@@ -5,12 +5,21 @@
 // TakeMessages fail it, so no unexpected box passes unnoticed.
 
 #include "framework/ui/TestSeams.h"
+#include "framework/ui/Window.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <utility>
 
 namespace guitest {
+
+// The command line of the program when a test starts it inside the test's own process.
+struct ProgramArguments {
+    int argc = 1;
+    char name[9] = "quorvane";
+    char* argv[2] = {name, nullptr};
+};
 
 inline struct Recorded {
     std::vector<std::string> messages;
@@ -56,6 +65,10 @@ protected:
     std::vector<std::string> TakeMessages() { return std::exchange(recorded.messages, {}); }
     int BeepCount() const { return recorded.beeps; }
     int PrinterDialogCount() const { return recorded.printerDialogs; }
+    static void ToFront(framework::Window& window) {
+        window.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
+    }
     // The next printer dialogs answer "cancelled", or print into the PDF file whose path this
     // returns. Until one of these is called, a printer dialog fails the test.
     void CancelPrinterDialogs() { AnswerPrinterDialogs(std::nullopt); }

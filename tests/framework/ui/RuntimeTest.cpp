@@ -23,16 +23,14 @@ class RuntimeTest : public guitest::GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        framework::RuntimeInit(argc_, argv_);
+        framework::RuntimeInit(arguments_.argc, arguments_.argv);
     }
     void TearDown() override {
         framework::DestroyAllWindows();
         GuiTest::TearDown();
     }
 
-    int argc_ = 1;
-    char name_[9] = "quorvane";
-    char* argv_[2] = {name_, nullptr};
+    guitest::ProgramArguments arguments_;
 };
 
 // An escaped exception is reported once, in a box and on stderr, and ends the loop with status 1.
@@ -44,7 +42,7 @@ TEST_F(RuntimeTest, LoopEndsWithTheCodeGivenToQuitOrOneAfterAnEscapedException) 
     std::ostringstream stderrLines;
     std::streambuf* const realStderr = std::cerr.rdbuf(stderrLines.rdbuf());
     for (const auto& [launch, status] : cases) {
-        framework::RuntimeInit(argc_, argv_);
+        framework::RuntimeInit(arguments_.argc, arguments_.argv);
         int launched = 0;
         framework::RunFrameworkInitialization([&launched, &launch] {
             ++launched;
@@ -77,7 +75,9 @@ TEST_F(RuntimeTest, InitialisersAndFinalisersRunInOrderOfRegistrationThenTheWind
 }
 
 // Menus and message boxes, which no list sets, show the family of the windows' "System" text.
-TEST_F(RuntimeTest, MenusAndDialogsShowTheSystemFamily) {
+// Desktops match the windows to the installed desktop entry by its name.
+TEST_F(RuntimeTest, MenusAndDialogsShowTheSystemFamilyAndWindowsNameTheDesktopEntry) {
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "quorvane");
     QWidget label;
     framework::SetFontName(label, "System");
     const std::string family = QFontInfo(label.font()).family().toStdString();

@@ -37,10 +37,6 @@ protected:
         framework::ReleaseAppObject();
         GuiTest::TearDown();
     }
-    static void ToFront(framework::Window& window) {
-        window.Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
-    }
 };
 
 TEST_F(WindowTest, OneLiveWindowPerClassKeptWhileHiddenAndGoneOnceClosed) {
