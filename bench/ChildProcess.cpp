@@ -1,5 +1,7 @@
 #include "bench/ChildProcess.h"
 
+#include "bench/FirstFrameLog.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +18,6 @@ extern char** environ;
 namespace bench {
 namespace {
 
-constexpr const char* kFrameLogVariable = "QUORVANE_FRAME_LOG";
 constexpr auto kPollInterval = std::chrono::microseconds(200);
 
 std::string NewLogPath() {

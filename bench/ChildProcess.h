@@ -1,7 +1,7 @@
 #pragma once
 
-// A program started by the start-up and memory benchmarks, with the frame log that the program's
-// framework (or the bare Qt program) writes at each top-level window's first frame.
+// A program started by the start-up and memory benchmarks, with the frame log that it writes at
+// each top-level window's first frame (bench/FirstFrameLog.h).
 
 #include <chrono>
 #include <cstdint>

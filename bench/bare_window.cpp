@@ -1,9 +1,9 @@
 // The yardstick for the program's start-up and memory: the least a Qt Widgets program of this
 // kind shows. One white window of the size given on the command line, with a menu bar of three
 // menus, a few labelled text fields and one line of text along its foot
-// ("bare_window 334 200 TEXT"). It records its first frame the way the program does.
+// ("bare_window 334 200 TEXT"). It records its first frame as the measured program does.
 
-#include "framework/ui/FirstFrameLog.h"
+#include "bench/FirstFrameLog.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -54,7 +54,7 @@ void AddFields(QWidget& window) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    framework::InstallFirstFrameLogIfAsked();
+    bench::InstallFirstFrameLogIfAsked();
     const QStringList arguments = QApplication::arguments();
     bool widthRead = false;
     bool heightRead = false;

@@ -1,7 +1,7 @@
 # What `cmake --install` puts where. The program reads its four pictures at run time; the
 # description text is compiled into it. Tests and benchmarks are not installed.
 #   Linux: bin/quorvane, the pictures in share/quorvane/, a desktop entry in share/applications/
-#          and the 64-pixel icon in share/icons/hicolor/64x64/apps/.
+#          and the icon in share/icons/hicolor/, 64-pixel and scalable.
 #   macOS: the bundle quorvane.app, with the pictures and the icon in Contents/Resources and an
 #          Info.plist made from the project's version data.
 if(NOT TARGET quorvane)
@@ -10,6 +10,8 @@ endif()
 
 file(GLOB quorvane_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.png)
 set(quorvane_icon ${PROJECT_SOURCE_DIR}/resources/Icon64.png)
+set(quorvane_scalable_icon ${PROJECT_SOURCE_DIR}/resources/sources/Icon64.svg)
+set(quorvane_desktop_entry ${PROJECT_SOURCE_DIR}/resources/quorvane.desktop)
 set(QUORVANE_INSTALL_RESOURCESDIR ${CMAKE_INSTALL_DATADIR}/quorvane)
 
 # An installed program finds its pictures by this path from its own folder, whatever the prefix.
@@ -17,6 +19,12 @@ file(RELATIVE_PATH resources_from_program ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/quorvane)
 target_compile_definitions(framework
   PRIVATE INSTALLED_RESOURCES_FROM_PROGRAM="${resources_from_program}")
+# The windows carry the picture that is installed as the icon, and name the desktop entry that is
+# installed, so that desktops match them to that entry.
+get_filename_component(icon_picture ${quorvane_icon} NAME)
+get_filename_component(desktop_entry_name ${quorvane_desktop_entry} NAME_WE)
+target_compile_definitions(framework
+  PRIVATE PROGRAM_ICON_PICTURE="${icon_picture}" DESKTOP_ENTRY_NAME="${desktop_entry_name}")
 
 if(APPLE)
   # macOS wants its application icon as .icns; sips, which comes with the system, makes it.
@@ -73,7 +81,9 @@ install(FILES ${quorvane_packaging}/copyright ${quorvane_changelog}
 set_target_properties(quorvane PROPERTIES INSTALL_RPATH "")
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${quorvane_pictures} DESTINATION ${QUORVANE_INSTALL_RESOURCESDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/quorvane.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${quorvane_desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The entry's Icon=quorvane names these.
 install(FILES ${quorvane_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
         RENAME quorvane.png)
+install(FILES ${quorvane_scalable_icon}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME quorvane.svg)

@@ -18,12 +18,16 @@ build_and_test() {
 }
 
 # Installs build/ into a temporary prefix, removed when this script ends, checks the installed
-# desktop entry and leaves the installed program's path in installed_program.
+# desktop entry and the icons its Icon=quorvane names, and leaves the installed program's path in
+# installed_program.
 install_to_temp_prefix() {
   install_prefix=$(mktemp -d)
   trap 'rm -rf "$install_prefix"' EXIT
   cmake --install build --prefix "$install_prefix" >/dev/null
   desktop-file-validate "$install_prefix/share/applications/quorvane.desktop"
+  for icon in 64x64/apps/quorvane.png scalable/apps/quorvane.svg; do
+    test -s "$install_prefix/share/icons/hicolor/$icon"
+  done
   installed_program=$install_prefix/bin/quorvane
   echo "Installed $installed_program"
 }

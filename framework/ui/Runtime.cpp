@@ -2,8 +2,8 @@
 
 #include "framework/ui/Appearance.h"
 #include "framework/ui/Application.h"
+#include "framework/ui/DesktopIdentity.h"
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/FirstFrameLog.h"
 #include "framework/ui/ImplicitWindows.h"
 
 #include <QApplication>
@@ -58,9 +58,9 @@ std::string Describe(std::exception_ptr exception) {
 void RuntimeInit(int& argc, char** argv) {
     if (QApplication::instance() == nullptr) {
         OwnApplication() = std::make_unique<QApplication>(argc, argv);
-        InstallFirstFrameLogIfAsked();
     }
     UseSystemFontEverywhere();
+    IdentifyToDesktop();
     // The program ends by Quit or its quit item, not when its last window closes: the About
     // window hides between the splash and the converter window.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -14,8 +14,8 @@ namespace framework {
 
 // Brings the toolkit up: makes the application object of the toolkit unless one exists (a test
 // program makes its own), which the runtime then owns until its finalisers have run; gives
-// menus and dialogs the windows' "System" font; resets the run state, so the exit status starts
-// at 0.
+// menus and dialogs the windows' "System" font, and the windows the program's icon and desktop
+// entry; resets the run state, so the exit status starts at 0.
 void RuntimeInit(int& argc, char** argv);
 
 // The program's initialisers and finalisers, each run in the order of registration.

@@ -47,6 +47,9 @@ window() {
   return 1
 }
 overridden() { xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'; }
+# Each window given carries the program's 64-pixel icon, not the window manager's 48-pixel one.
+iconed() { for w; do expect icon "$(xprop -id "$w" -f _NET_WM_ICON 32c ' $0x$1' _NET_WM_ICON)" \
+  "_NET_WM_ICON(CARDINAL) 64x64" || return; done; }
 visible() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 not() { ! "$@"; }
 
@@ -96,7 +99,7 @@ ended() { ! kill -0 "$pid" 2>/dev/null; }
 # Ctrl+Z keeps the description as built, bold name too; its Window > Control, a calculation, Ctrl+Q.
 quit_after_description() {
   converter
-  click "$conv" 266 404 && wait_until 5 window '^Description$'
+  click "$conv" 266 404 && wait_until 5 window '^Description$' && iconed "$splash" "$conv" "$found"
   xdotool windowactivate --sync "$found" && click "$found" 260 300 && xdotool key ctrl+z
   expect "description" "$(field 220 289 "$found")" "$(<"$here/../../resources/description.txt")"
   [[ $(xclip -o -selection clipboard -t text/html) == *'700;">Quorvane<'* ]] || fail "not bold"

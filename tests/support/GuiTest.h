@@ -66,7 +66,7 @@ protected:
     int PrinterDialogCount() const { return recorded.printerDialogs; }
     static void ToFront(framework::Window& window) {
         window.Show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.TopLevelWidget()));
     }
     // The next printer dialogs answer "cancelled", or print into the PDF file whose path this
     // returns. Until one of these is called, a printer dialog fails the test.

@@ -75,7 +75,9 @@ TEST_F(RuntimeTest, InitialisersAndFinalisersRunInOrderOfRegistrationThenTheWind
 }
 
 // Menus and message boxes, which no list sets, show the family of the windows' "System" text.
-TEST_F(RuntimeTest, MenusAndDialogsShowTheSystemFamily) {
+// Desktops match the windows to the installed desktop entry by its name.
+TEST_F(RuntimeTest, MenusAndDialogsShowTheSystemFamilyAndWindowsNameTheDesktopEntry) {
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "quorvane");
     QWidget label;
     framework::SetFontName(label, "System");
     const std::string family = QFontInfo(label.font()).family().toStdString();

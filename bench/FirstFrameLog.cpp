@@ -1,4 +1,4 @@
-#include "framework/ui/FirstFrameLog.h"
+#include "bench/FirstFrameLog.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-namespace framework {
+namespace bench {
 namespace {
 
 class FirstFrameLog : public QObject {
@@ -61,4 +61,4 @@ void InstallFirstFrameLogIfAsked() {
     QCoreApplication::instance()->installEventFilter(log);
 }
 
-} // namespace framework
+} // namespace bench
