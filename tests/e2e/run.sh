@@ -81,7 +81,7 @@ field() {
 }
 marked() { [[ $(xclip -o -selection clipboard 2>/dev/null) == '<none>' ]]; }
 calculate() { click "$conv" 85 405; }
-# Issue 11, fault 10: a message box bears the program's name. Dismisses it with Return.
+# a message box bears the program's name. Dismisses it with Return.
 dismiss_message() {
   wait_until 5 window '' && expect "message title" "$(xdotool getwindowname "$found")" Quorvane || return
   xdotool key Return && wait_until 2 not visible "$found"
@@ -109,7 +109,7 @@ quit_after_description() {
   quit
 }
 
-# Issue 11, fault 2: after a click on Calculate the typing goes on in the field; File > Quit.
+# after a click on Calculate the typing goes on in the field; File > Quit.
 typing_after_calculate() {
   converter
   type_in 380 197 13 && calculate && xdotool type 0
@@ -117,7 +117,7 @@ typing_after_calculate() {
   quit menu "$conv" 20 1 1
 }
 
-# Issue 11, fault 3: T 60, percentile 840, OK on the range message (fault 10: its title):
+# T 60, percentile 840, OK on the range message (its title):
 # Backspace in T still empties the form; Alt+F4.
 state_through_message() {
   converter
@@ -129,7 +129,7 @@ state_through_message() {
   quit xdotool key alt+F4
 }
 
-# Issue 11, fault 4: the splash refuses a close request and offers no close; the hand-over still
+# the splash refuses a close request and offers no close; the hand-over still
 # comes; the window manager's close of the converter quits.
 about_refuses_close() {
   start
@@ -140,7 +140,7 @@ about_refuses_close() {
   quit wmctrl -i -c "$conv"
 }
 
-# Issue 11, fault 5: the hand-over comes 4000 ms after the splash appeared, never before; three
+# the hand-over comes 4000 ms after the splash appeared, never before; three
 # runs, as an early timer is early in about half of them.
 handover_time() {
   for _ in 1 2 3; do
@@ -151,7 +151,7 @@ handover_time() {
   done
 }
 
-# Issue 11, fault 6: Insert and Ctrl+B dismiss the About box, F5 the splash; Ctrl+Q still quits.
+# Insert and Ctrl+B dismiss the About box, F5 the splash; Ctrl+Q still quits.
 keys_dismiss() {
   converter
   for key in Insert ctrl+b; do
@@ -162,7 +162,7 @@ keys_dismiss() {
   start && xdotool key F5 && handed_over 2 && quit
 }
 
-# Issue 11, fault 7: a score typed over a result is the one converted.
+# a score typed over a result is the one converted.
 retyped_conversion() {
   converter
   type_in 380 197 130 && calculate
@@ -172,7 +172,7 @@ retyped_conversion() {
   quit wmctrl -i -c "$conv"
 }
 
-# Issue 11, fault 9: without its pictures the program writes nothing on stderr.
+# without its pictures the program writes nothing on stderr.
 no_pictures() {
   mkdir "$work/bare" && cp "$program" "$work/bare/" && converter "$work/bare/${program##*/}" && quit
 }
