@@ -6,8 +6,7 @@ set -uo pipefail
 program=$(realpath "$1") here=$(dirname "$(realpath "$0")") work=$(mktemp -d) && shift
 # A desktop session always has a runtime folder; without one Qt warns on stderr at start.
 export XDG_RUNTIME_DIR=$work/runtime && mkdir -m 700 "$XDG_RUNTIME_DIR"
-# A sanitizer build stops at its first report and exits non-zero, so the report fails the scenario;
-# the leaks of system libraries at exit that lsan.supp names pass in silence.
+# A sanitizer's report ends the program non-zero and fails the scenario; lsan.supp's leaks pass.
 export ASAN_OPTIONS=halt_on_error=1:exitcode=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$here/../lsan.supp:print_suppressions=0
 trap 'kill "${xserver_pid-}" 2>/dev/null; rm -rf "$work"' EXIT

@@ -29,8 +29,13 @@ TEST_F(AboutWndTest, SplashIsAFixedTitlelessWindowWithCentredPicturesAndOneLine)
     const QImage shot = top.grab().toImage();
     EXPECT_NE(shot.pixelColor(0, 0), shot.pixelColor(shot.width() / 2, shot.height() - 2))
         << "an edge sets it off a window of its own colour";
-    for (const framework::Canvas* canvas : {&about.Canvas1(), &about.Canvas2()}) {
-        EXPECT_LE(std::abs(canvas->Left() * 2 + canvas->Width() - about.Width()), 2);
+    // The title above the icon above the line, each centred.
+    const std::pair<framework::RectControl*, QRect> places[] = {
+        {&about.Canvas1(), {11, 33, 313, 20}},
+        {&about.Canvas2(), {134, 80, 65, 65}},
+        {&about.StaticText5(), {0, 176, 334, 16}}};
+    for (const auto& [control, place] : places) {
+        EXPECT_EQ(control->Widget()->geometry(), place) << control->Name();
     }
     EXPECT_TRUE(about.Canvas1().Backdrop() == QVRtitleSm() &&
                 about.Canvas2().Backdrop() == Icon64());

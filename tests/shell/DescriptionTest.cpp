@@ -1,4 +1,4 @@
-// The description: its stored text, its window in the started program, and its printing.
+// The description window in the started program, its stored text and its printing.
 
 #include "framework/ui/Canvas.h"
 #include "framework/ui/MenuBarPresenter.h"
@@ -9,7 +9,6 @@
 
 #include <QTextCursor>
 #include <QTextEdit>
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,12 +16,6 @@ namespace {
 constexpr int kNameLength = 8; // "Quorvane"
 // The last word of each scale row's name, found nowhere else in the text.
 const std::vector<std::string> kRowEnds{"z", "T", "IQ", "Equivalent", "Board", "Test"};
-
-TEST(DescriptionTextTest, IsTwentyThreeLinesSeparatedBySingleCarriageReturns) {
-    const std::string& text = DescriptionText();
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 22);
-    EXPECT_TRUE(text.starts_with("Quorvane\r\r") && text.ends_with("misuse of Quorvane."));
-}
 
 class DescriptionWndTest : public startuptest::LaunchedTest {
 protected:

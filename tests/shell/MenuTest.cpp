@@ -99,6 +99,7 @@ TEST_F(MenuBarTest, EachFrontWindowEnablesItsOwnItemsAndChoicesReachThemByName) 
     }
     // A bar set anew replaces the one shown rather than stacking a second above it.
     App().SetMenuBar(std::make_shared<framework::MenuBar>());
+    EXPECT_TRUE(BarOf(converter).actions().isEmpty());
     App().SetMenuBar(Menu());
     EXPECT_EQ(converter.TopLevelWidget()->findChildren<QMenuBar*>().size(), 1);
     EXPECT_EQ(converter.Content()->size(), QSize(535, 445));

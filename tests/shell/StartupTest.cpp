@@ -62,6 +62,7 @@ TEST_F(StartupTest, GlobalsStartAfreshAndEarlyStepsAreDoneBeforeTheSplash) {
                          app.ShortVersion() + app.PackageInfo()),
               std::tuple(3, 0, 0, 0, 3, std::string(kAttributionLine), "QuorvaneQuorvane"));
     EXPECT_TRUE(app.MenuBar() != earlierBar && app.MenuBar() == Menu::implicitInstance);
+    EXPECT_TRUE(app.IsEventImplemented("EnableMenuItems") && !app.IsEventImplemented("Open"));
     EXPECT_FALSE(startuptest::SplashIsUp()) << "the splash waits until launching has finished";
     EXPECT_TRUE(QTest::qWaitFor(startuptest::SplashIsUp, 1000));
     FinishRuntime();

@@ -32,20 +32,21 @@ TEST_F(KeyFilterTest, DigitsPassAndOtherKeysBeepUnlessTheFieldAdmitsThem) {
 
 // After a calculation, an erase key empties the other fields (the raw score's: the standard
 // scores, and at any key), and so does a digit that changes a standard score. Without one, only
-// the raw score's erase keys empty anything. The calculated state stays; the range note goes
-// with the last marked result.
+// the raw score's erase keys empty anything. Keys that move are let in, as control keys. The
+// calculated state stays; the range note goes with the last marked result.
 TEST_F(KeyFilterTest, KeysApplyTheFieldsClearingRuleAsTheCalculatedStateAsks) {
     for (std::size_t i = 0; i < std::size(kFieldKeys); ++i) {
         for (const std::string dirty : {"no", "yes"}) {
             for (const std::string own : {"12", "12*"}) {
-                for (Qt::Key key :
-                     {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_7, Qt::Key_X, Qt::Key_Right}) {
+                for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_7, Qt::Key_X,
+                                    Qt::Key_Right, Qt::Key_Down, Qt::Key_Backtab}) {
                     for (const char* name : kFieldNames) {
                         Field(name).SetText(name == kFieldNames[i] ? own : "12*");
                     }
                     QTest::keyClick(Field(kFieldNames[i]).Widget(), Qt::Key_Home);
                     Module1::dirty = dirty;
                     w().boundtext().SetVisible(true);
+                    const int beepsBefore = BeepCount();
                     QTest::keyClick(Field(kFieldNames[i]).Widget(), key);
                     const Rule rule = kFieldKeys[i].rule;
                     const bool erase = key == Qt::Key_Backspace || key == Qt::Key_Delete;
@@ -67,6 +68,7 @@ TEST_F(KeyFilterTest, KeysApplyTheFieldsClearingRuleAsTheCalculatedStateAsks) {
                     EXPECT_EQ(Texts(), expected);
                     EXPECT_EQ(w().boundtext().Visible(), !clears || (own == "12*" && i >= 3));
                     EXPECT_EQ(Module1::dirty, dirty);
+                    EXPECT_EQ(BeepCount() - beepsBefore, key == Qt::Key_X ? 1 : 0);
                 }
             }
         }
