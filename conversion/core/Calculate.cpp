@@ -21,6 +21,9 @@ constexpr ScoreScale kStandardScales[] = {
 
 using ClampMarks = std::bitset<kScaleCount>;
 
+// What ends a result pulled to its scale's limit.
+constexpr char kClampMark = '*';
+
 // The standard road reads no raw mean or SD.
 constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
 
@@ -51,7 +54,7 @@ std::optional<double> ReadNumber(const ScoreForm& form, ScoreField field) {
     const std::string text = form.Text(field);
     std::string_view number = text;
     const std::size_t last = number.find_last_not_of(" \t");
-    if (last != std::string_view::npos && number[last] == '*') {
+    if (last != std::string_view::npos && number[last] == kClampMark) {
         number = number.substr(0, last);
     }
     if (!framework::IsNumber(number)) {
@@ -169,7 +172,7 @@ void WriteScores(ScoreForm& form, const ScoreValues& scores, const ClampMarks& m
         const ScaleRow& row = ScaleTable::StandardRow(scale);
         std::string text = framework::Format(At(scores, scale), row.scalePattern);
         if (marks.test(static_cast<std::size_t>(scale))) {
-            text += "*";
+            text += kClampMark;
         }
         form.SetText(row.field, std::move(text));
     }
@@ -208,7 +211,7 @@ void Calculate(ScoreForm& form) {
 
 bool ShowsMarkedResult(const ScoreForm& form) {
     return std::ranges::any_of(kStandardScales, [&form](ScoreScale scale) {
-        return form.Text(ScaleTable::StandardRow(scale).field).ends_with('*');
+        return form.Text(ScaleTable::StandardRow(scale).field).ends_with(kClampMark);
     });
 }
 

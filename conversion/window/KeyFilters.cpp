@@ -133,8 +133,9 @@ void ClearAfterEdit(ScoreForm& form, ScoreField field) {
     const KeyFilterRow& row = KeyFilterFor(field);
     if (row.rule == ClearingRule::StandardScore && FormHoldsResults()) {
         ApplyClearing(form, row);
+    } else {
+        HideNoteWithoutMarks(form);
     }
-    HideNoteWithoutMarks(form);
 }
 
 } // namespace conversion
