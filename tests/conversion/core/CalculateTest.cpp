@@ -34,7 +34,10 @@ protected:
     std::string Texts(ScoreField from, ScoreField to) const {
         std::string texts;
         for (int i = static_cast<int>(from); i <= static_cast<int>(to); ++i) {
-            texts += (texts.empty() ? "" : " ") + form.Text(static_cast<ScoreField>(i));
+            if (!texts.empty()) {
+                texts += ' ';
+            }
+            texts += form.Text(static_cast<ScoreField>(i));
         }
         return texts;
     }
