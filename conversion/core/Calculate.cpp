@@ -1,5 +1,6 @@
 #include "conversion/core/Calculate.h"
 
+#include "conversion/core/ClampMark.h"
 #include "conversion/core/Module1.h"
 #include "conversion/core/ScoreConversion.h"
 #include "framework/core/text/Characters.h"
@@ -20,9 +21,6 @@ constexpr ScoreScale kStandardScales[] = {
     ScoreScale::ceeb, ScoreScale::agct, ScoreScale::percentile};
 
 using ClampMarks = std::bitset<kScaleCount>;
-
-// What ends a result pulled to its scale's limit.
-constexpr char kClampMark = '*';
 
 // The standard road reads no raw mean or SD.
 constexpr double kUnread = std::numeric_limits<double>::quiet_NaN();
@@ -52,15 +50,11 @@ std::optional<ScoreScale> SourceScale(const ScoreForm& form) {
 // reads the results of the first, so the mark that ends a result is no part of its text.
 std::optional<double> ReadNumber(const ScoreForm& form, ScoreField field) {
     const std::string text = form.Text(field);
-    std::string_view number = text;
-    const std::size_t last = number.find_last_not_of(" \t");
-    if (last != std::string_view::npos && number[last] == kClampMark) {
-        number = number.substr(0, last);
-    }
-    if (!framework::IsNumber(number)) {
+    const framework::NumberReading reading = framework::ReadNumber(SplitMark(text).number);
+    if (reading.status != framework::NumberStatus::number) {
         return std::nullopt;
     }
-    return framework::Val(number);
+    return reading.value;
 }
 
 std::optional<double> ReadFiniteNumber(const ScoreForm& form, ScoreField field) {
@@ -205,13 +199,12 @@ void Calculate(ScoreForm& form) {
     }
     const ClampMarks marks = ClampScores(scores);
     WriteScores(form, scores, marks);
-    form.SetBoundNoteVisible(marks.any());
     Module1::dirty = "yes";
 }
 
 bool ShowsMarkedResult(const ScoreForm& form) {
     return std::ranges::any_of(kStandardScales, [&form](ScoreScale scale) {
-        return form.Text(ScaleTable::StandardRow(scale).field).ends_with(kClampMark);
+        return SplitMark(form.Text(ScaleTable::StandardRow(scale).field)).marked;
     });
 }
 

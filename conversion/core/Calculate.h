@@ -17,12 +17,12 @@ inline constexpr std::string_view kRawNotFiniteMessage =
 // One press of Calculate. With all three raw fields filled it converts the raw score; otherwise
 // it converts from the last filled standard field. A field it reads must hold a number and
 // nothing else (a result's own mark aside). The results are clamped into their scales' ranges,
-// marked "*" where pulled, written into the seven standard fields, and the range note shows when
-// any result was pulled; Module1::dirty becomes "yes" last. A press that shows a message writes
-// nothing and leaves the note and Module1::dirty as they were.
+// marked "*" where pulled and written into the seven standard fields; Module1::dirty becomes
+// "yes" last. A press that shows a message writes nothing and leaves Module1::dirty as it was.
 void Calculate(ScoreForm& form);
 
-// Whether a standard field shows a result marked "*", which the range note explains.
+// Whether a standard field shows a result marked "*". The range note explains the mark, so it
+// shows exactly while this holds, whatever changed the fields.
 bool ShowsMarkedResult(const ScoreForm& form);
 
 } // namespace conversion

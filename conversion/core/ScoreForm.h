@@ -11,7 +11,8 @@
 namespace conversion {
 
 // What the Calculate command touches of the converter window: the ten field texts, one
-// message box, the keyboard focus and the visibility of the range note beside the percentile.
+// message box and the keyboard focus. The range note beside the percentile is not the command's:
+// it follows the fields (ShowsMarkedResult).
 class ScoreForm {
 public:
     virtual ~ScoreForm() = default;
@@ -19,7 +20,6 @@ public:
     virtual void SetText(ScoreField field, std::string text) = 0;
     virtual void ShowMessage(const std::string& message) = 0;
     virtual void Focus(ScoreField field) = 0;
-    virtual void SetBoundNoteVisible(bool visible) = 0;
 };
 
 inline constexpr std::size_t kFieldCount = 10;
@@ -33,12 +33,10 @@ public:
     }
     void ShowMessage(const std::string& message) override { messages_.push_back(message); }
     void Focus(ScoreField field) override { focus_ = field; }
-    void SetBoundNoteVisible(bool visible) override { boundNoteVisible_ = visible; }
 
     // Every message shown, oldest first.
     const std::vector<std::string>& Messages() const { return messages_; }
     std::optional<ScoreField> FocusedField() const { return focus_; }
-    bool BoundNoteVisible() const { return boundNoteVisible_; }
 
 private:
     static std::size_t Index(ScoreField field) { return static_cast<std::size_t>(field); }
@@ -46,7 +44,6 @@ private:
     std::array<std::string, kFieldCount> texts_;
     std::vector<std::string> messages_;
     std::optional<ScoreField> focus_;
-    bool boundNoteVisible_ = false;
 };
 
 } // namespace conversion

@@ -38,6 +38,9 @@ template <auto Method>
 constexpr auto BindTextEdited =
     &BindEvent<framework::TextField, &framework::TextField::BindTextEdited, Method>;
 template <auto Method>
+constexpr auto BindTextChanged =
+    &BindEvent<framework::TextField, &framework::TextField::BindTextChanged, Method>;
+template <auto Method>
 constexpr auto BindAction =
     &BindEvent<framework::PushButton, &framework::PushButton::BindAction, Method>;
 template <auto Method>
@@ -52,28 +55,35 @@ struct EventBinding {
     void (*bind)(class ControlWnd& window, std::string_view name);
 };
 
-const std::array<EventBinding, 21> kEventBindings{{
+const std::array<EventBinding, 28> kEventBindings{{
     {"rawFld", BindKeyDown<&ControlWnd::rawFld_KeyDown>},
     {"rawmeanFld", BindKeyDown<&ControlWnd::rawmeanFld_KeyDown>},
     {"rawsdFld", BindKeyDown<&ControlWnd::rawsdFld_KeyDown>},
     {"ClearBtn", BindAction<&ControlWnd::ClearBtn_Action>},
     {"zFld", BindKeyDown<&ControlWnd::zFld_KeyDown>},
     {"zFld", BindTextEdited<&ControlWnd::zFld_TextEdited>},
+    {"zFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
     {"tFld", BindKeyDown<&ControlWnd::tFld_KeyDown>},
     {"tFld", BindTextEdited<&ControlWnd::tFld_TextEdited>},
+    {"tFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
     {"wechslerFld", BindKeyDown<&ControlWnd::wechslerFld_KeyDown>},
     {"wechslerFld", BindTextEdited<&ControlWnd::wechslerFld_TextEdited>},
+    {"wechslerFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
     {"nceFld", BindKeyDown<&ControlWnd::nceFld_KeyDown>},
     {"nceFld", BindTextEdited<&ControlWnd::nceFld_TextEdited>},
+    {"nceFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
     {"greFld", BindKeyDown<&ControlWnd::greFld_KeyDown>},
     {"greFld", BindTextEdited<&ControlWnd::greFld_TextEdited>},
+    {"greFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
     {"CalculateBtn", BindAction<&ControlWnd::CalculateBtn_Action>},
     {"Canvas1", BindMouseEnter<&ControlWnd::Canvas1_MouseEnter>},
     {"percentileFld", BindKeyDown<&ControlWnd::percentileFld_KeyDown>},
     {"percentileFld", BindTextEdited<&ControlWnd::percentileFld_TextEdited>},
+    {"percentileFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
     {"Canvas2", BindMouseDown<&ControlWnd::Canvas2_MouseDown>},
     {"agctFld", BindKeyDown<&ControlWnd::agctFld_KeyDown>},
     {"agctFld", BindTextEdited<&ControlWnd::agctFld_TextEdited>},
+    {"agctFld", BindTextChanged<&ControlWnd::standardFld_TextChanged>},
 }};
 
 template <class T> void CreateControl(class ControlWnd& window, const ControlLayout& layout) {

@@ -2,8 +2,8 @@
 
 // The converter window: ten entry fields for a raw score with its mean and sd and for the seven
 // standard scores, their captions, Calculate and Clear, the title picture, the credit line, the
-// info picture that opens the description window, and the note shown when the percentile was
-// limited. Closing it ends the program.
+// info picture that opens the description window, and the note shown while a result is marked
+// as held at its scale's limit. Closing it ends the program.
 
 #include "framework/ui/EventTables.h"
 #include "framework/ui/ImplicitWindows.h"
@@ -75,6 +75,9 @@ public:
     void greFld_TextEdited(framework::TextField& field);
     void percentileFld_TextEdited(framework::TextField& field);
     void agctFld_TextEdited(framework::TextField& field);
+    // Any change of a standard score's text, whoever made it: the range note explains the mark
+    // "*", so it shows exactly while a standard score shows one. The seven fields share it.
+    void standardFld_TextChanged(framework::TextField& field);
 
     void AddMenuHandlers(framework::Window& window);
     void Event_Close();

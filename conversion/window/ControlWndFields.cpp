@@ -1,6 +1,6 @@
 // The handlers that act on the form's fields: the ten key filters, the seven standard scores'
-// edits, Clear and Calculate. The work is the conversion core's and the key-filter table's;
-// these adapt the window to them.
+// edits and changes, Clear and Calculate. The work is the conversion core's and the key-filter
+// table's; these adapt the window to them.
 
 #include "conversion/core/Calculate.h"
 #include "conversion/core/Module1.h"
@@ -79,6 +79,10 @@ void ControlWnd::agctFld_TextEdited(framework::TextField&) {
     ClearAfterEdit(*this, ScoreField::agct);
 }
 
+void ControlWnd::standardFld_TextChanged(framework::TextField&) {
+    boundtext().SetVisible(conversion::ShowsMarkedResult(conversion::ControlWndForm(*this)));
+}
+
 void ControlWnd::ClearBtn_Action(framework::PushButton&) {
     for (framework::TextField* field :
          {&rawFld(), &rawmeanFld(), &rawsdFld(), &zFld(), &tFld(), &wechslerFld(), &nceFld(),
@@ -90,7 +94,6 @@ void ControlWnd::ClearBtn_Action(framework::PushButton&) {
         control->SetVisible(true);
     }
     Module1::dirty = "no";
-    boundtext().SetVisible(false);
     rawFld().SetFocus();
 }
 

@@ -2,7 +2,6 @@
 
 #include "conversion/window/ControlWnd.h"
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/Label.h"
 #include "framework/ui/TextField.h"
 
 #include <array>
@@ -39,10 +38,6 @@ void ControlWndForm::ShowMessage(const std::string& message) {
 
 void ControlWndForm::Focus(ScoreField field) {
     Field(field).SetFocus();
-}
-
-void ControlWndForm::SetBoundNoteVisible(bool visible) {
-    window_.boundtext().SetVisible(visible);
 }
 
 } // namespace conversion

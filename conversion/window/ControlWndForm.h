@@ -1,7 +1,7 @@
 #pragma once
 
 // The converter window seen as the form that the Calculate command and the key filters work
-// on: its ten fields by ScoreField, the range note, message boxes and the keyboard focus.
+// on: its ten fields by ScoreField, message boxes and the keyboard focus.
 
 #include "conversion/core/ScoreForm.h"
 
@@ -21,7 +21,6 @@ public:
     void SetText(ScoreField field, std::string text) override;
     void ShowMessage(const std::string& message) override;
     void Focus(ScoreField field) override;
-    void SetBoundNoteVisible(bool visible) override;
 
 private:
     framework::TextField& Field(ScoreField field) const;

@@ -1,6 +1,5 @@
 #include "conversion/window/KeyFilters.h"
 
-#include "conversion/core/Calculate.h"
 #include "conversion/core/Module1.h"
 #include "framework/core/text/Characters.h"
 #include "framework/ui/Dialogs.h"
@@ -83,18 +82,10 @@ bool AppliesClearing(ClearingRule rule, std::int64_t code) {
     return false;
 }
 
-// The range note explains the mark "*", so it goes with the last marked result on screen.
-void HideNoteWithoutMarks(ScoreForm& form) {
-    if (!ShowsMarkedResult(form)) {
-        form.SetBoundNoteVisible(false);
-    }
-}
-
 void ApplyClearing(ScoreForm& form, const KeyFilterRow& row) {
     for (ScoreField emptied : row.emptied) {
         form.SetText(emptied, "");
     }
-    HideNoteWithoutMarks(form);
 }
 
 } // namespace
@@ -133,8 +124,6 @@ void ClearAfterEdit(ScoreForm& form, ScoreField field) {
     const KeyFilterRow& row = KeyFilterFor(field);
     if (row.rule == ClearingRule::StandardScore && FormHoldsResults()) {
         ApplyClearing(form, row);
-    } else {
-        HideNoteWithoutMarks(form);
     }
 }
 

@@ -42,9 +42,8 @@ bool ScoreKeyFilter(std::string_view key, std::string_view extraKeys);
 // The field's clearing rule, then ScoreKeyFilter; a refused key beeps. True consumes the key.
 bool FilterKey(ScoreForm& form, ScoreField field, std::string_view key);
 
-// After an edit that changed the field's text (a key let through, a paste, a cut, a drop): the
-// field's clearing rule when it is a standard score and the form holds results. Each clearing,
-// and each edit of a standard score, hides the range note once no marked result is left.
+// After an edit that changed the field's text (a key let through, a paste, a cut, a drop, an
+// undo): the field's clearing rule when it is a standard score and the form holds results.
 void ClearAfterEdit(ScoreForm& form, ScoreField field);
 
 } // namespace conversion

@@ -38,11 +38,14 @@ constexpr int kNoCharacterLimit = 32767;
 } // namespace
 
 TextField::TextField(Window& window) : RectControl(window, new FieldWidget(*this)) {
-    QObject::connect(&Edit(), &QLineEdit::textEdited, [this] {
-        if (textEdited_) {
-            CallHandler([this] { textEdited_(*this); });
-        }
-    });
+    QObject::connect(&Edit(), &QLineEdit::textEdited, [this] { Raise(textEdited_); });
+    QObject::connect(&Edit(), &QLineEdit::textChanged, [this] { Raise(textChanged_); });
+}
+
+void TextField::Raise(const TextHandler& handler) {
+    if (handler) {
+        CallHandler([this, &handler] { handler(*this); });
+    }
 }
 
 QLineEdit& TextField::Edit() const {

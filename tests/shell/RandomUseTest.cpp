@@ -119,7 +119,7 @@ Action Act(std::mt19937& random) {
 // The form as the actions left it, followed from one check to the next.
 struct FormWatch {
     std::array<std::string, 10> texts{};
-    bool noteShown = false, wasActive = false;
+    bool wasActive = false;
     int calculations = 0, marks = 0, rowsApplied = 0; // what the run reached
 
     // The edited field's clearing row, when the edit applies it. A key the filter lets in, or a
@@ -143,11 +143,13 @@ struct FormWatch {
     std::string Check(const Action& a, const std::string& dirtyBefore, std::size_t messages) {
         const bool calculated = a.press && messages == 0;
         const KeyFilterRow* row = a.field < 0 ? nullptr : AppliedRow(a, dirtyBefore == "yes");
-        // The note, shown by a calculation with a marked result, goes with the last mark.
-        const bool marked =
-            std::any_of(std::begin(kFieldNames) + 3, std::end(kFieldNames),
-                        [](const char* name) { return Field(name).Text().ends_with('*'); });
-        noteShown = (calculated || (noteShown && !a.clear)) && marked;
+        // The note shows exactly while a standard score shows a "*" with only blanks after it.
+        const bool noteShown =
+            std::any_of(std::begin(kFieldNames) + 3, std::end(kFieldNames), [](const char* name) {
+                const std::string text = Field(name).Text();
+                const std::size_t mark = text.rfind('*');
+                return mark != text.npos && text.find_first_not_of(" \t", mark + 1) == text.npos;
+            });
         const bool activated = ControlWnd().IsActive() && !wasActive;
         wasActive = ControlWnd().IsActive();
         const std::string dirty = calculated ? "yes" : a.clear || activated ? "no" : dirtyBefore;

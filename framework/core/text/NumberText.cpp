@@ -43,7 +43,7 @@ std::string_view ScanExponent(std::string_view text, std::size_t pos) {
 }
 
 bool ScanNumber(std::string_view text, NumberSpan& number) {
-    std::size_t pos = text.find_first_not_of(" \t");
+    std::size_t pos = text.find_first_not_of(kBlanks);
     if (pos == std::string_view::npos) {
         return false;
     }
@@ -96,28 +96,26 @@ const char* End(const NumberSpan& number) {
 
 } // namespace
 
-bool IsNumber(std::string_view text) {
+NumberReading ReadNumber(std::string_view text) {
     NumberSpan number;
     if (!ScanNumber(text, number)) {
-        return false;
+        return {0.0, NumberStatus::notANumber};
     }
-    const auto rest = static_cast<std::size_t>(End(number) - text.data());
-    return text.find_first_not_of(" \t", rest) == std::string_view::npos;
-}
-
-double Val(std::string_view text) {
-    NumberSpan number;
-    if (!ScanNumber(text, number)) {
-        return 0.0;
-    }
-    const char* first = number.mantissa.data();
-    const char* last = End(number);
     double magnitude = 0.0;
-    const auto result = std::from_chars(first, last, magnitude, std::chars_format::general);
+    const char* end = End(number);
+    const auto result =
+        std::from_chars(number.mantissa.data(), end, magnitude, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         magnitude = Magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return number.negative ? -magnitude : magnitude;
+    const auto rest = static_cast<std::size_t>(end - text.data());
+    const bool whole = text.find_first_not_of(kBlanks, rest) == std::string_view::npos;
+    return {number.negative ? -magnitude : magnitude,
+            whole ? NumberStatus::number : NumberStatus::notANumber};
+}
+
+double Val(std::string_view text) {
+    return ReadNumber(text).value;
 }
 
 std::string Str(double value) {

@@ -9,15 +9,28 @@
 
 namespace framework {
 
-// The number at the start of the text, after blanks and tabs: an optional sign, digits with at
-// most one decimal point, and an optional exponent. Whatever follows is ignored, so a marked
-// result such as "99*" reads as 99. Text without a number reads as 0; a number too large for a
-// double reads as an infinity of its sign. Never "not a number".
-double Val(std::string_view text);
+// The blanks a number may stand between in a text.
+inline constexpr std::string_view kBlanks = " \t";
 
-// Whether the whole text, blanks and tabs at either end aside, is the kind of number that Val
-// reads: "7e1" and " -.5 " are, "6,5", "12abc", "5e", "-" and a text of blanks are not.
-bool IsNumber(std::string_view text);
+enum class NumberStatus {
+    number,     // the whole text, blanks at either end aside, is the number read
+    notANumber, // the text holds no number, or more than one
+};
+
+// What a text reads as, in the manner of std::from_chars: the number at its start, after blanks
+// (an optional sign, digits with at most one decimal point, and an optional exponent), and whether
+// anything but blanks follows it. Text without a number reads as 0; a number too large for a
+// double reads as an infinity of its sign. The value is never "not a number".
+struct NumberReading {
+    double value;
+    NumberStatus status;
+};
+
+// "7e1" and " -.5 " are numbers; "6,5", "12abc", "99*", "5e", "-" and a text of blanks are not.
+NumberReading ReadNumber(std::string_view text);
+
+// The value ReadNumber finds, whatever follows it: "99*" reads as 99, "12abc" as 12.
+double Val(std::string_view text);
 
 // The shortest decimal text that reads back to the same double: 1 is "1", -6.99 is "-6.99".
 std::string Str(double value);

@@ -69,15 +69,22 @@ TEST(Text, FormatRoundsHalfAwayFromZeroOnTheExactBinaryValue) {
     EXPECT_EQ(fine.substr(0, 20) + std::to_string(fine.size()), ".1000000000000000055101");
 }
 
-TEST(Text, ValReadsTheLongestDecimalPrefix) {
-    const std::pair<const char*, double> cases[] = {
-        {"99*", 99},    {"1.2.3", 1.2},   {"12abc", 12},  {"5e", 5},  {"7e1", 70},    {"7E+1", 70},
-        {"25e-1", 2.5}, {"5e+", 5},       {"-3.5", -3.5}, {"+4", 4},  {" \t 42", 42}, {".5", 0.5},
-        {"5.", 5},      {"-.25x", -0.25}, {"1,5", 1},     {"1 2", 1}, {"", 0},        {"-.", 0},
-        {"e5", 0},      {"\n7", 0},       {"-inf", 0},    {"nan", 0}, {"0x10", 0},
+// The value is the number at the start; the text is a number only when blanks alone are left.
+TEST(Text, ReadNumberReadsTheLongestDecimalPrefixAndTellsWhetherThatIsAll) {
+    using namespace std::string_view_literals;
+    const std::tuple<std::string_view, double, bool> cases[] = {
+        {"99*", 99, false},   {"1.2.3", 1.2, false},   {"12abc", 12, false},   {"5e", 5, false},
+        {"7e1", 70, true},    {"7E+1 ", 70, true},     {"25e-1", 2.5, true},   {"5e+", 5, false},
+        {"-3.5", -3.5, true}, {"+4", 4, true},         {" \t 42\t", 42, true}, {".5", 0.5, true},
+        {"5.", 5, true},      {"-.25x", -0.25, false}, {"1,5", 1, false},      {"1 2", 1, false},
+        {"", 0, false},       {"  ", 0, false},        {"-.", 0, false},       {"e5", 0, false},
+        {"\n7", 0, false},    {"7\n", 7, false},       {"7\0"sv, 7, false},    {"\u0663", 0, false},
+        {"-inf", 0, false},   {"nan", 0, false},       {"0x10", 0, false},     {"+-1", 0, false},
     };
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(Val(text), expected) << '"' << text << '"';
+    for (const auto& [text, value, isNumber] : cases) {
+        const NumberReading reading = ReadNumber(text);
+        EXPECT_EQ(reading.value, value) << '"' << text << '"';
+        EXPECT_EQ(reading.status == NumberStatus::number, isNumber) << '"' << text << '"';
     }
     // Out of range, and several hundred digits before or after the point with an exponent that
     // carries the number back into range or out of it the other way.
@@ -98,7 +105,9 @@ TEST(Text, ValReadsTheLongestDecimalPrefix) {
         {"0." + zeros + "25e402", 25},
     };
     for (const auto& [text, expected] : farCases) {
-        EXPECT_EQ(Val(text), expected) << text.substr(0, 30) << " of " << text.size();
+        const NumberReading reading = ReadNumber(text);
+        EXPECT_EQ(reading.value, expected) << text.substr(0, 30) << " of " << text.size();
+        EXPECT_EQ(reading.status, NumberStatus::number);
     }
 }
 
