@@ -47,15 +47,14 @@ void Label::SetTextColor(Color color) {
 void Label::SetProperty(std::string_view name, const PropertyValue& value) {
     using V = const PropertyValue&;
     static const std::array<PropertyRow<Label>, 5> rows{{
-        {"Value", [](Label& l, V v) { l.SetValue(ValueAs<std::string>(v, "Value")); }},
-        {"MultiLine", [](Label& l, V v) { l.SetMultiLine(ValueAs<bool>(v, "MultiLine")); }},
-        {"TextAlignment", [](Label& l, V v) { l.SetTextAlignment(IntValue(v, "TextAlignment")); }},
-        {"TextColor", [](Label& l, V v) { l.SetTextColor(ValueAs<Color>(v, "TextColor")); }},
+        {"Value", [](Label& l, V v) { l.SetValue(ValueAs<std::string>(v)); }},
+        {"MultiLine", [](Label& l, V v) { l.SetMultiLine(ValueAs<bool>(v)); }},
+        {"TextAlignment", [](Label& l, V v) { l.SetTextAlignment(IntValue(v)); }},
+        {"TextColor", [](Label& l, V v) { l.SetTextColor(ValueAs<Color>(v)); }},
         {"Selectable",
          [](Label& l, V v) {
-             l.Text().setTextInteractionFlags(ValueAs<bool>(v, "Selectable")
-                                                  ? Qt::TextSelectableByMouse
-                                                  : Qt::NoTextInteraction);
+             l.Text().setTextInteractionFlags(ValueAs<bool>(v) ? Qt::TextSelectableByMouse
+                                                               : Qt::NoTextInteraction);
          }},
     }};
     SetPropertyThroughTable(std::span<const PropertyRow<Label>>(rows), name, value);

@@ -14,17 +14,14 @@
 
 namespace framework {
 
-// The value as the type the property takes; UnsupportedPropertyException for another type.
-template <class T> const T& ValueAs(const PropertyValue& value, std::string_view name) {
-    if (const T* typed = std::get_if<T>(&value)) {
-        return *typed;
-    }
-    throw UnsupportedPropertyException("property " + std::string(name) +
-                                       " given a value of the wrong type");
+// The value as the type the property takes. A decoded list gives each value its name's declared
+// type, so this fails (std::bad_variant_access) only where a setter disagrees with that type.
+template <class T> const T& ValueAs(const PropertyValue& value) {
+    return std::get<T>(value);
 }
 
-inline int IntValue(const PropertyValue& value, std::string_view name) {
-    return static_cast<int>(ValueAs<std::int64_t>(value, name));
+inline int IntValue(const PropertyValue& value) {
+    return static_cast<int>(ValueAs<std::int64_t>(value));
 }
 
 template <class Target> struct PropertyRow {

@@ -55,8 +55,8 @@ void PushButton::SetProperty(std::string_view name, const PropertyValue& value) 
     using V = const PropertyValue&;
     using B = PushButton;
     static const std::array<PropertyRow<PushButton>, 4> rows{{
-        {"Caption", [](B& b, V v) { b.SetCaption(ValueAs<std::string>(v, "Caption")); }},
-        {"Default", [](B& b, V v) { b.SetDefault(ValueAs<bool>(v, "Default")); }},
+        {"Caption", [](B& b, V v) { b.SetCaption(ValueAs<std::string>(v)); }},
+        {"Default", [](B& b, V v) { b.SetDefault(ValueAs<bool>(v)); }},
         {"Cancel", nullptr},
         {"MacButtonStyle", nullptr},
     }};

@@ -66,12 +66,10 @@ void Rectangle::SetProperty(std::string_view name, const PropertyValue& value) {
     using V = const PropertyValue&;
     using R = Rectangle;
     static const std::array<PropertyRow<Rectangle>, 4> rows{{
-        {"BorderThickness",
-         [](R& r, V v) { r.SetBorderThickness(ValueAs<double>(v, "BorderThickness")); }},
-        {"TopLeftColor", [](R& r, V v) { r.SetTopLeftColor(ValueAs<Color>(v, "TopLeftColor")); }},
-        {"BottomRightColor",
-         [](R& r, V v) { r.SetBottomRightColor(ValueAs<Color>(v, "BottomRightColor")); }},
-        {"FillColor", [](R& r, V v) { r.SetFillColor(ValueAs<Color>(v, "FillColor")); }},
+        {"BorderThickness", [](R& r, V v) { r.SetBorderThickness(ValueAs<double>(v)); }},
+        {"TopLeftColor", [](R& r, V v) { r.SetTopLeftColor(ValueAs<Color>(v)); }},
+        {"BottomRightColor", [](R& r, V v) { r.SetBottomRightColor(ValueAs<Color>(v)); }},
+        {"FillColor", [](R& r, V v) { r.SetFillColor(ValueAs<Color>(v)); }},
     }};
     SetPropertyThroughTable(std::span<const PropertyRow<Rectangle>>(rows), name, value);
 }

@@ -68,8 +68,8 @@ void Timer::Fire() {
 void Timer::SetProperty(std::string_view name, const PropertyValue& value) {
     using V = const PropertyValue&;
     static const std::array<PropertyRow<Timer>, 2> rows{{
-        {"RunMode", [](Timer& t, V v) { t.SetRunMode(IntValue(v, "RunMode")); }},
-        {"Period", [](Timer& t, V v) { t.SetPeriod(IntValue(v, "Period")); }},
+        {"RunMode", [](Timer& t, V v) { t.SetRunMode(IntValue(v)); }},
+        {"Period", [](Timer& t, V v) { t.SetPeriod(IntValue(v)); }},
     }};
     if (!SetFromTable(std::span<const PropertyRow<Timer>>(rows), *this, name, value)) {
         ThrowUnknownProperty(Name(), name);

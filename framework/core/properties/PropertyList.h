@@ -55,7 +55,7 @@ class PropertyTarget {
 public:
     virtual ~PropertyTarget() = default;
     // Sets the property whose name matches without regard to case. Throws
-    // UnsupportedPropertyException for a name or value type the target does not have.
+    // UnsupportedPropertyException for a name the target does not have.
     virtual void SetProperty(std::string_view name, const PropertyValue& value) = 0;
 };
 
