@@ -64,6 +64,8 @@ TEST_F(DescriptionWndTest, InfoPictureOpensOneWindowWithTheStoredTextAndItsTable
     ASSERT_NE(first, nullptr);
     framework::TextArea& area = DescriptionWnd().DescribeFld2();
     ExpectStoredTextWithOnlyTheNameBold(area);
+    EXPECT_EQ(std::tuple(first->Title(), first->Width(), first->Height()),
+              std::tuple("Description", 535, 450));
 
     // Tab stops line up in any font; the table's blanks and rules need one of fixed pitch.
     EXPECT_TRUE(QFontInfo(area.Widget()->font()).fixedPitch());
@@ -90,7 +92,8 @@ TEST_F(DescriptionWndTest, InfoPictureOpensOneWindowWithTheStoredTextAndItsTable
 }
 
 // The bold name stays selected, yet the selection shows only while the area has the focus.
-// Undo takes back the user's edits down to the text as built, bold name and all, and no further.
+// Edit > Clear deletes the selected text. Undo takes back the user's edits down to the text as
+// built, bold name and all, and no further.
 // Closing drops the edits; the next request builds the window anew.
 TEST_F(DescriptionWndTest, SelectionShowsWithTheFocusUndoStopsAtTheBuiltTextClosingDropsEdits) {
     framework::TextArea& area = Opened();
@@ -110,7 +113,12 @@ TEST_F(DescriptionWndTest, SelectionShowsWithTheFocusUndoStopsAtTheBuiltTextClos
 
     EXPECT_FALSE(framework::ChooseMenuItem("EditUndo")) << "Undo before any edit";
     TypeAtStart(area, "undone\r");
+    area.SetSelStart(0);
+    area.SetSelLength(2);
+    EXPECT_TRUE(framework::ChooseMenuItem("EditClear"));
+    EXPECT_EQ(area.Text(), "done\r" + DescriptionText());
     EXPECT_TRUE(framework::ChooseMenuItem("EditUndo"));
+    QTest::keyClick(area.Widget(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(area.Widget(), Qt::Key_Z, Qt::ControlModifier);
     area.SetSelLength(kNameLength);
     ExpectStoredTextWithOnlyTheNameBold(area);

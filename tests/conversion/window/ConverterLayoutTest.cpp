@@ -58,10 +58,11 @@ std::string TextOf(framework::Control& control) {
     return button != nullptr ? button->Caption() : "";
 }
 
-// The fields are black on white as their lists say, whatever the desktop's theme; a label's
-// text fits its box.
+// The window keeps its size; the fields are black on white as their lists say, whatever the
+// desktop's theme; a label's text fits its box.
 TEST_F(LayoutTest, WindowAndControlsStandAsTheListsPlaceThem) {
     EXPECT_EQ(w().Title(), "Quorvane");
+    w().TopLevelWidget()->resize(300, 200); // as a drag of its edge would, were it resizeable
     EXPECT_EQ(QSize(w().Width(), w().Height()), QSize(535, 445));
     EXPECT_FALSE(w().Resizeable());
     const std::vector<framework::Control*> controls = w().Controls();
@@ -95,17 +96,28 @@ TEST_F(LayoutTest, WindowAndControlsStandAsTheListsPlaceThem) {
     EXPECT_TRUE(w().boundtext().MultiLine());
 }
 
+// Tab follows TabIndex, not the order of creation: z moved behind AGCT is visited last. A field
+// that is no Tab stop is skipped, yet a click still puts the focus in it.
 TEST_F(LayoutTest, TabVisitsTheTenFieldsInOrderAndSkipsButtonsAndPictures) {
-    w().rawFld().SetFocus();
-    std::string visited;
-    for (int i = 0; i < 11; ++i) {
-        for (const char* name : kFieldNames) {
-            visited += Field(name).HasFocus() ? std::string(name) + " " : "";
+    const auto visit = [](int stops) {
+        w().rawFld().SetFocus();
+        std::string visited;
+        for (int i = 0; i <= stops; ++i) {
+            for (const char* name : kFieldNames) {
+                visited += Field(name).HasFocus() ? std::string(name) + " " : "";
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    EXPECT_EQ(visited, "rawFld rawmeanFld rawsdFld zFld tFld wechslerFld nceFld greFld "
-                       "percentileFld agctFld rawFld ");
+        return visited;
+    };
+    EXPECT_EQ(visit(10), "rawFld rawmeanFld rawsdFld zFld tFld wechslerFld nceFld greFld "
+                         "percentileFld agctFld rawFld ");
+    w().zFld().SetTabIndex(25);
+    w().tFld().SetTabStop(false);
+    EXPECT_EQ(visit(9), "rawFld rawmeanFld rawsdFld wechslerFld nceFld greFld percentileFld "
+                        "agctFld zFld rawFld ");
+    QTest::mouseClick(w().tFld().Widget(), Qt::LeftButton);
+    EXPECT_TRUE(w().tFld().HasFocus());
 }
 
 // The title picture shows as its file has it on the window's white; a result shows in its field
