@@ -71,7 +71,9 @@ file(STRINGS ${quorvane_packaging}/changelog newest_entry LIMIT_COUNT 1)
 if(NOT newest_entry MATCHES "^quorvane \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "packaging/changelog has no entry for version ${PROJECT_VERSION} at its top")
 endif()
-add_custom_target(quorvane_documents ALL DEPENDS ${quorvane_manual_page} ${quorvane_changelog})
+# Made with the program, so that any build of it, its target's alone too, can be installed.
+add_custom_target(quorvane_documents DEPENDS ${quorvane_manual_page} ${quorvane_changelog})
+add_dependencies(quorvane quorvane_documents)
 install(FILES ${quorvane_manual_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${quorvane_packaging}/copyright ${quorvane_changelog}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
