@@ -53,8 +53,9 @@ if(APPLE)
   return()
 endif()
 
-# Linux also gets the manual page in share/man/man1/ and the copyright and changelog in
-# share/doc/quorvane/, where Debian looks for them. The manual page and the changelog are gzipped
+# Linux also gets the manual page in share/man/man1/, the copyright and changelog in
+# share/doc/quorvane/ and lintian's overrides in share/lintian/overrides/, where Debian looks for
+# them. The manual page and the changelog are gzipped
 # without name or time in the header, so that every build makes the same bytes.
 function(quorvane_gzip source compressed)
   add_custom_command(OUTPUT ${compressed}
@@ -77,11 +78,18 @@ add_dependencies(quorvane quorvane_documents)
 install(FILES ${quorvane_manual_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${quorvane_packaging}/copyright ${quorvane_changelog}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
+install(FILES ${quorvane_packaging}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quorvane)
 
 # Qt's project setup gives installed programs an $ORIGIN search path; ours links no library of
 # its own, and a Debian package keeps no search path in /usr/bin.
 set_target_properties(quorvane PROPERTIES INSTALL_RPATH "")
 install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The compilers' version strings in .comment serve no one who runs the program: Debian's own
+# packages go without them, and so does ours, however it is installed.
+install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:quorvane>\"
+  COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES ${quorvane_pictures} DESTINATION ${QUORVANE_INSTALL_RESOURCESDIR})
 install(FILES ${quorvane_desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The entry's Icon=quorvane names these.

@@ -10,10 +10,13 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
 
 jobs=$(nproc)
-build_and_test() {
+configure() {
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja -DQUORVANE_WERROR=ON "$@"
+}
+build_and_test() {
+  local dir=$1
   cmake --build "$dir" --parallel "$jobs"
   ctest --test-dir "$dir" --output-on-failure --no-tests=error --parallel "$jobs" --label-exclude e2e
 }
@@ -33,13 +36,38 @@ install_to_temp_prefix() {
   echo "Installed $installed_program"
 }
 
-build_and_test build -DCMAKE_BUILD_TYPE=Release
+# Packages build/ for Debian and checks the package as a Debian maintainer would. lintian, its
+# informational tags shown, finds no error or warning and no hardening-* or unneeded-section tag
+# (it warns against running as root because it unpacks whatever package it is given; this one was
+# built from this checkout a moment ago). The program has the stack protector and binds its
+# symbols at start (BIND_NOW).
+package_and_check() {
+  (cd build && cpack -G DEB)
+  local package=(build/quorvane_*.deb) tags
+  tags=$(lintian --fail-on error,warning --display-info --allow-root "${package[@]}" | tee /dev/stderr)
+  if grep -E 'hardening-|binary-has-unneeded-section' <<<"$tags"; then
+    fail "lintian: the package is not hardened or not stripped as Debian's are"
+  fi
+  dpkg-deb --fsys-tarfile "${package[@]}" | tar -xO ./usr/bin/quorvane >build/packaged-quorvane
+  grep -q __stack_chk_fail <<<"$(readelf --dyn-syms --wide build/packaged-quorvane)" ||
+    fail "the packaged program has no stack protector"
+  grep -q BIND_NOW <<<"$(readelf --dynamic build/packaged-quorvane)" ||
+    fail "the packaged program does not bind its symbols at start"
+}
+
+fail() {
+  echo "$1" >&2
+  exit 1
+}
+
+# As the README orders it: the program's target alone, then install and package.
+configure build -DCMAKE_BUILD_TYPE=Release
+cmake --build build --parallel "$jobs" --target quorvane
 install_to_temp_prefix
-(cd build && cpack -G DEB)
-# lintian warns against running as root because it unpacks whatever package it is given; this
-# one was built from this checkout a moment ago.
-lintian --fail-on error,warning --allow-root build/quorvane_*.deb
-build_and_test build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+package_and_check
+build_and_test build
+configure build-asan -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+build_and_test build-asan
 scripts/fuzz.sh
 ctest --test-dir build --output-on-failure --label-regex e2e
 ctest --test-dir build-asan --output-on-failure --label-regex e2e
