@@ -40,10 +40,11 @@ install_to_temp_prefix() {
 # informational tags shown, finds no error or warning and no hardening-* or unneeded-section tag
 # (it warns against running as root because it unpacks whatever package it is given; this one was
 # built from this checkout a moment ago). The program has the stack protector and binds its
-# symbols at start (BIND_NOW).
+# symbols at start (BIND_NOW). Packaged again, seconds later, it gives the same bytes.
 package_and_check() {
   (cd build && cpack -G DEB)
   local package=(build/quorvane_*.deb) tags
+  cp "${package[@]}" build/first-package.deb
   tags=$(lintian --fail-on error,warning --display-info --allow-root "${package[@]}" | tee /dev/stderr)
   if grep -E 'hardening-|binary-has-unneeded-section' <<<"$tags"; then
     fail "lintian: the package is not hardened or not stripped as Debian's are"
@@ -53,6 +54,8 @@ package_and_check() {
     fail "the packaged program has no stack protector"
   grep -q BIND_NOW <<<"$(readelf --dynamic build/packaged-quorvane)" ||
     fail "the packaged program does not bind its symbols at start"
+  (cd build && cpack -G DEB >/dev/null)
+  cmp build/first-package.deb "${package[@]}" || fail "packaged twice, the same sources differ"
 }
 
 fail() {
