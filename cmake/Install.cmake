@@ -1,7 +1,7 @@
 # What `cmake --install` puts where. The program reads its four pictures at run time; the
 # description text is compiled into it. Tests and benchmarks are not installed.
 #   Linux: bin/quorvane, the pictures in share/quorvane/, a desktop entry in share/applications/
-#          and the icon in share/icons/hicolor/, 64-pixel and scalable.
+#          and the icon in share/icons/hicolor/, 48-pixel, 64-pixel and scalable.
 #   macOS: the bundle quorvane.app, with the pictures and the icon in Contents/Resources and an
 #          Info.plist made from the project's version data.
 if(NOT TARGET quorvane)
@@ -10,6 +10,7 @@ endif()
 
 file(GLOB quorvane_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.png)
 set(quorvane_icon ${PROJECT_SOURCE_DIR}/resources/Icon64.png)
+set(quorvane_small_icon ${PROJECT_SOURCE_DIR}/resources/icons/Icon48.png)
 set(quorvane_scalable_icon ${PROJECT_SOURCE_DIR}/resources/sources/Icon64.svg)
 set(quorvane_desktop_entry ${PROJECT_SOURCE_DIR}/resources/quorvane.desktop)
 set(QUORVANE_INSTALL_RESOURCESDIR ${CMAKE_INSTALL_DATADIR}/quorvane)
@@ -92,7 +93,9 @@ install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
   COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES ${quorvane_pictures} DESTINATION ${QUORVANE_INSTALL_RESOURCESDIR})
 install(FILES ${quorvane_desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The entry's Icon=quorvane names these.
+# The entry's Icon=quorvane names these; the icon theme asks for 48 pixels at least.
+install(FILES ${quorvane_small_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
+        RENAME quorvane.png)
 install(FILES ${quorvane_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
         RENAME quorvane.png)
 install(FILES ${quorvane_scalable_icon}

@@ -29,9 +29,12 @@ install_to_temp_prefix() {
   trap 'rm -rf "$install_prefix"' EXIT
   cmake --install build --prefix "$install_prefix" >/dev/null
   desktop-file-validate "$install_prefix/share/applications/quorvane.desktop"
-  for icon in 64x64/apps/quorvane.png scalable/apps/quorvane.svg; do
-    test -s "$install_prefix/share/icons/hicolor/$icon"
+  local icons=$install_prefix/share/icons/hicolor size
+  for size in 48x48 64x64; do
+    [ "$(identify -format %wx%h "$icons/$size/apps/quorvane.png")" = "$size" ] ||
+      fail "no $size icon installed"
   done
+  test -s "$icons/scalable/apps/quorvane.svg"
   installed_program=$install_prefix/bin/quorvane
   echo "Installed $installed_program"
 }
