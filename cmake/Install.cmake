@@ -9,30 +9,15 @@ if(NOT TARGET quorvane)
 endif()
 
 file(GLOB quorvane_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.png)
-set(quorvane_icon ${PROJECT_SOURCE_DIR}/resources/Icon64.png)
 set(quorvane_small_icon ${PROJECT_SOURCE_DIR}/resources/icons/Icon48.png)
 set(quorvane_scalable_icon ${PROJECT_SOURCE_DIR}/resources/sources/Icon64.svg)
-set(quorvane_desktop_entry ${PROJECT_SOURCE_DIR}/resources/quorvane.desktop)
-set(QUORVANE_INSTALL_RESOURCESDIR ${CMAKE_INSTALL_DATADIR}/quorvane)
-
-# An installed program finds its pictures by this path from its own folder, whatever the prefix.
-file(RELATIVE_PATH resources_from_program ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_FULL_DATADIR}/quorvane)
-target_compile_definitions(framework
-  PRIVATE INSTALLED_RESOURCES_FROM_PROGRAM="${resources_from_program}")
-# The windows carry the picture that is installed as the icon, and name the desktop entry that is
-# installed, so that desktops match them to that entry.
-get_filename_component(icon_picture ${quorvane_icon} NAME)
-get_filename_component(desktop_entry_name ${quorvane_desktop_entry} NAME_WE)
-target_compile_definitions(framework
-  PRIVATE PROGRAM_ICON_PICTURE="${icon_picture}" DESKTOP_ENTRY_NAME="${desktop_entry_name}")
 
 if(APPLE)
   # macOS wants its application icon as .icns; sips, which comes with the system, makes it.
   set(quorvane_icns ${PROJECT_BINARY_DIR}/quorvane.icns)
   add_custom_command(OUTPUT ${quorvane_icns}
-    COMMAND sips -s format icns ${quorvane_icon} --out ${quorvane_icns}
-    DEPENDS ${quorvane_icon})
+    COMMAND sips -s format icns ${QUORVANE_ICON_PICTURE} --out ${quorvane_icns}
+    DEPENDS ${QUORVANE_ICON_PICTURE})
   add_custom_target(quorvane_icns DEPENDS ${quorvane_icns})
   add_dependencies(quorvane quorvane_icns)
   target_sources(quorvane PRIVATE ${quorvane_pictures} ${quorvane_icns})
@@ -92,11 +77,11 @@ install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
   \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:quorvane>\"
   COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES ${quorvane_pictures} DESTINATION ${QUORVANE_INSTALL_RESOURCESDIR})
-install(FILES ${quorvane_desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUORVANE_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The entry's Icon=quorvane names these; the icon theme asks for 48 pixels at least.
-install(FILES ${quorvane_small_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
-        RENAME quorvane.png)
-install(FILES ${quorvane_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps
-        RENAME quorvane.png)
+install(FILES ${quorvane_small_icon}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps RENAME quorvane.png)
+install(FILES ${QUORVANE_ICON_PICTURE}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME quorvane.png)
 install(FILES ${quorvane_scalable_icon}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME quorvane.svg)
