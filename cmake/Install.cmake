@@ -41,8 +41,8 @@ endif()
 
 # Linux also gets the manual page in share/man/man1/, the copyright and changelog in
 # share/doc/quorvane/ and lintian's overrides in share/lintian/overrides/, where Debian looks for
-# them. The manual page and the changelog are gzipped
-# without name or time in the header, so that every build makes the same bytes.
+# them. The manual page and the changelog are gzipped without name or time in the header, so that
+# every build makes the same bytes.
 function(quorvane_gzip source compressed)
   add_custom_command(OUTPUT ${compressed}
     COMMAND gzip -9n -c ${source} > ${compressed}

@@ -1,3 +1,4 @@
+# So that POSITION_INDEPENDENT_CODE links executables as PIE too, not only compiles them so.
 include(CheckPIESupported)
 check_pie_supported()
 

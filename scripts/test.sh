@@ -10,6 +10,10 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
 
 jobs=$(nproc)
+fail() {
+  echo "$1" >&2
+  exit 1
+}
 configure() {
   local dir=$1
   shift
@@ -46,10 +50,10 @@ install_to_temp_prefix() {
 # symbols at start (BIND_NOW). Packaged again, seconds later, it gives the same bytes.
 package_and_check() {
   (cd build && cpack -G DEB)
-  local package=(build/quorvane_*.deb) tags
+  local package=(build/quorvane_*.deb)
   cp "${package[@]}" build/first-package.deb
-  tags=$(lintian --fail-on error,warning --display-info --allow-root "${package[@]}" | tee /dev/stderr)
-  if grep -E 'hardening-|binary-has-unneeded-section' <<<"$tags"; then
+  lintian --fail-on error,warning --display-info --allow-root "${package[@]}" | tee build/lintian-tags
+  if grep -E 'hardening-|binary-has-unneeded-section' build/lintian-tags; then
     fail "lintian: the package is not hardened or not stripped as Debian's are"
   fi
   dpkg-deb --fsys-tarfile "${package[@]}" | tar -xO ./usr/bin/quorvane >build/packaged-quorvane
@@ -59,11 +63,6 @@ package_and_check() {
     fail "the packaged program does not bind its symbols at start"
   (cd build && cpack -G DEB >/dev/null)
   cmp build/first-package.deb "${package[@]}" || fail "packaged twice, the same sources differ"
-}
-
-fail() {
-  echo "$1" >&2
-  exit 1
 }
 
 # As the README orders it: the program's target alone, then install and package.
