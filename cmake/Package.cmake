@@ -16,6 +16,7 @@ standard deviation of its distribution, or any one standard score, it computes
 the z score, T score, Wechsler IQ, NCE, CEEB score, AGCT score and percentile
 rank.]])
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageDate.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORVANE_PACKAGE_MAINTAINER})

@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Quorvane need,
-# and only those that are missing, so a second run costs one dpkg query.
+# Installs the Debian 12 ("bookworm") packages that building, running, installing and packaging
+# Quorvane need, and with --tests those that testing needs too, only those that are missing, so a
+# second run costs one dpkg query.
+#   scripts/install-deps.sh [--tests]
 set -euo pipefail
 
+# dpkg-dev (in build-essential) and file read the libraries the program links, for its package.
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config file
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  xvfb xauth openbox xdotool xclip wmctrl x11-utils imagemagick
-  poppler-utils
-  desktop-file-utils lintian
 )
+if [ "${1:-}" = --tests ]; then
+  packages+=(
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool xclip wmctrl x11-utils imagemagick
+    poppler-utils
+    desktop-file-utils lintian
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,23 +4,10 @@
 // rest of the run. A picture that cannot be read is nullptr, and the next request tries again.
 
 #include <memory>
-#include <string>
 
 namespace framework {
 class Picture;
 }
-
-// One picture file with its cache: every accessor below is one of these.
-class CachedPicture {
-public:
-    explicit CachedPicture(std::string fileName);
-
-    std::shared_ptr<framework::Picture> Get();
-
-private:
-    std::string fileName_;
-    std::shared_ptr<framework::Picture> pic_;
-};
 
 // The converter window's info symbol, 32 x 32.
 std::shared_ptr<framework::Picture> Info32();
@@ -28,5 +15,5 @@ std::shared_ptr<framework::Picture> Info32();
 std::shared_ptr<framework::Picture> QVRtitle();
 // The About window's title, 313 x 20.
 std::shared_ptr<framework::Picture> QVRtitleSm();
-// The program's icon in the About window, 64 x 64.
+// The program's icon in the About window, 64 x 64: the picture every window carries.
 std::shared_ptr<framework::Picture> Icon64();

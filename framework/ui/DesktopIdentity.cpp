@@ -10,8 +10,13 @@ namespace framework {
 
 void IdentifyToDesktop() {
     QGuiApplication::setDesktopFileName(QStringLiteral(DESKTOP_ENTRY_NAME));
-    const auto icon = Picture::OpenFromApp(PROGRAM_ICON_PICTURE);
+    const auto icon = ProgramIcon();
     QApplication::setWindowIcon(icon ? QIcon(QPixmap::fromImage(icon->Image())) : QIcon());
+}
+
+std::shared_ptr<Picture> ProgramIcon() {
+    static CachedPicture icon(PROGRAM_ICON_PICTURE);
+    return icon.Get();
 }
 
 } // namespace framework

@@ -42,4 +42,13 @@ const QImage& Picture::Image() const {
     return image_;
 }
 
+CachedPicture::CachedPicture(std::string fileName) : fileName_(std::move(fileName)) {}
+
+std::shared_ptr<Picture> CachedPicture::Get() {
+    if (!pic_) {
+        pic_ = Picture::OpenFromApp(fileName_);
+    }
+    return pic_;
+}
+
 } // namespace framework

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace framework {
@@ -24,6 +25,19 @@ public:
 
 private:
     QImage image_;
+};
+
+// One picture file with its cache: read on first use and kept for the rest of the run. A picture
+// that cannot be read is nullptr, and the next request tries again.
+class CachedPicture {
+public:
+    explicit CachedPicture(std::string fileName);
+
+    std::shared_ptr<Picture> Get();
+
+private:
+    std::string fileName_;
+    std::shared_ptr<Picture> pic_;
 };
 
 } // namespace framework
