@@ -101,40 +101,22 @@ quit() {
 }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 
-# Ctrl+Z keeps the description as built, bold name too; its Window > Control, a calculation, Ctrl+Q.
-quit_after_description() {
+# Ctrl+Z keeps the description as built, bold name too; its Window > Control. After a click on
+# Calculate the typing goes on in the field; a score typed over a result is the one converted;
+# File > Quit.
+description_and_typing() {
   converter
   click "$conv" 266 404 && wait_until 5 window '^Description$' && iconed "$splash" "$conv" "$found"
   xdotool windowactivate --sync "$found" && click "$found" 260 300 && xdotool key ctrl+z
   expect "description" "$(field 220 289 "$found")" "$(<"$here/../../resources/description.txt")"
   [[ $(xclip -o -selection clipboard -t text/html) == *'700;">Quorvane<'* ]] || fail "not bold"
   menu "$found" 107 3 1
-  type_in 226 197 60 && calculate
-  expect "percentile" "$(field 226 320)" 84
-  quit
-}
-
-# after a click on Calculate the typing goes on in the field; a score typed over a result is the
-# one converted; File > Quit.
-typing_after_calculate() {
-  converter
   type_in 380 197 13 && calculate && xdotool type 0
   expect "Wechsler IQ" "$(field 380 197)" 130
   calculate && click "$conv" 420 208 && xdotool key ctrl+a type 70 && calculate
   expect "Wechsler IQ" "$(field 380 197)" 70
   expect "percentile" "$(field 226 320)" 2
   quit menu "$conv" 20 1 1
-}
-
-# the splash refuses a close request and offers no close; the hand-over still
-# comes; the window manager's close of the converter quits.
-about_refuses_close() {
-  start
-  python3 "$here/close_request.py" "$splash"
-  ! xprop -id "$splash" _NET_WM_ALLOWED_ACTIONS 2>&1 | grep -q CLOSE || fail "the splash offers a close"
-  visible "$splash" || fail "the splash was closed"
-  wmctrl -i -c "$splash" && handed_over 6
-  quit wmctrl -i -c "$conv"
 }
 
 # the hand-over comes 4000 ms after the splash appeared, never before; three
@@ -148,14 +130,20 @@ handover_time() {
   done
 }
 
-# Insert and Ctrl+B dismiss the About box, F5 the splash; Ctrl+Q still quits.
-keys_dismiss() {
-  converter
+# the splash refuses a close request and offers no close; the hand-over still comes. Insert and
+# Ctrl+B dismiss the About box; the window manager's close of the converter quits. F5 dismisses
+# the splash; Ctrl+Q still quits.
+splash_and_keys() {
+  start
+  python3 "$here/close_request.py" "$splash"
+  ! xprop -id "$splash" _NET_WM_ALLOWED_ACTIONS 2>&1 | grep -q CLOSE || fail "the splash offers a close"
+  visible "$splash" || fail "the splash was closed"
+  wmctrl -i -c "$splash" && handed_over 6
   for key in Insert ctrl+b; do
     menu "$conv" 107 3 3 && wait_until 2 visible "$splash"
     xdotool key "$key" && wait_until 2 not visible "$splash"
   done
-  quit
+  quit wmctrl -i -c "$conv"
   start && xdotool key F5 && handed_over 2 && quit
 }
 
@@ -205,9 +193,8 @@ shows() {
 }
 
 scenarios=("$@")
-((${#scenarios[@]})) || scenarios=(quit_after_description typing_after_calculate
-  about_refuses_close handover_time keys_dismiss note_and_message no_pictures
-  pictures_shown)
+((${#scenarios[@]})) || scenarios=(description_and_typing splash_and_keys handover_time
+  note_and_message no_pictures pictures_shown)
 outcomes=(PASS FAIL) failed=0
 for scenario in "${scenarios[@]}"; do
   SECONDS=0

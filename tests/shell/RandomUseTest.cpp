@@ -3,8 +3,6 @@
 // as the rules leave it. QUORVANE_RANDOM_ACTIONS=<n> and QUORVANE_RANDOM_SEED=<n> vary the run.
 
 #include "conversion/window/KeyFilters.h"
-#include "framework/core/text/Format.h"
-#include "framework/core/text/NumberText.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/Timer.h"
@@ -160,9 +158,7 @@ struct FormWatch {
             const std::string was = std::exchange(texts[i], Field(kFieldNames[i]).Text());
             const bool emptied =
                 a.clear || (row && std::ranges::count(row->emptied, ScoreField(i)));
-            if ((!a.press && i != a.field && texts[i] != (emptied ? "" : was)) ||
-                (calculated && i >= 3 &&
-                 !IsResult(texts[i], ScaleTable::StandardRow(ScoreScale(i - 2))))) {
+            if (!a.press && i != a.field && texts[i] != (emptied ? "" : was)) {
                 return std::string(kFieldNames[i]) + " shows \"" + texts[i] + "\"";
             }
         }
@@ -175,15 +171,6 @@ struct FormWatch {
                : (ControlWnd().IsActive() || a.dismiss) && AboutWnd().Visible() ? "About stays"
                : a.info && !(description && description->Visible())             ? "no description"
                                                                                 : "";
-    }
-
-    // A result is written by its scale's pattern, within the scale, and marked only at its limits.
-    static bool IsResult(const std::string& text, const ScaleRow& scale) {
-        const std::string shown = text.substr(0, text.size() - (text.ends_with('*') ? 1 : 0));
-        const double value = framework::Val(shown);
-        return framework::Format(value, scale.scalePattern) == shown && value >= scale.scaleMin &&
-               value <= scale.scaleMax &&
-               (shown == text || value == scale.scaleMin || value == scale.scaleMax);
     }
 };
 

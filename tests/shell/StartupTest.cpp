@@ -1,5 +1,5 @@
-// The program's start-up in its order, its one window after launch, its ends, an exception on the
-// way. The built program itself is started by the end-to-end stage.
+// The program's start-up in its order, its one window after launch and its ends. The built
+// program itself is started by the end-to-end stage.
 
 #include "conversion/core/Module1.h"
 #include "framework/core/runtime/FileTypeRegistry.h"
@@ -12,24 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-// Stands in the registry under a window's name, so that asking for that window fails as a
-// failing framework call does: with the framework's exception.
-template <const std::string_view& Name> class ImpostorWnd : public framework::Window {
-public:
-    static constexpr std::string_view kClassName = Name;
-    static void Register() {
-        framework::ConstructImplicitWindow(framework::WindowFactory::Make<ImpostorWnd>());
-    }
-
-private:
-    friend class framework::WindowFactory;
-    ImpostorWnd() : Window(std::string(kClassName), Events()) {}
-    static const framework::WindowEventTable& Events() {
-        static const framework::WindowEventTable table;
-        return table;
-    }
-};
 
 // How often the text type and the untitled one are registered.
 std::pair<long, long> Registrations() {
@@ -91,28 +73,6 @@ TEST_F(StartupTest, SplashIsTheOnlyWindowAtLaunchAndClosingOrQuittingEndsWithZer
         EXPECT_EQ(status, 0) << end;
         EXPECT_TRUE(framework::GetAppObject() == nullptr && !startuptest::SplashIsUp()) << end;
         EXPECT_EQ(Registrations(), registeredBefore) << end;
-    }
-}
-
-// In a handler at run time and in the launch itself: the report names the failure and ends the
-// loop with a failure status, and the finalisers still release the application and the windows.
-TEST_F(StartupTest, EscapedExceptionIsReportedAndTheProgramStillFinalises) {
-    const std::tuple<std::string_view, void (*)(), void (*)()> cases[] = {
-        {ControlWnd::kClassName, [] {},
-         [] {
-             ImpostorWnd<ControlWnd::kClassName>::Register();
-             framework::FirePendingTimers();
-         }},
-        {AboutWnd::kClassName, ImpostorWnd<AboutWnd::kClassName>::Register, [] {}},
-    };
-    for (const auto& [missingWindow, beforeLaunch, inTheLoop] : cases) {
-        beforeLaunch();
-        const int status = startuptest::RunWholeProgram(inTheLoop);
-        EXPECT_TRUE(status != 0 && status != startuptest::kLeftRunning) << status;
-        const auto messages = TakeMessages();
-        ASSERT_EQ(messages.size(), 1u) << missingWindow;
-        EXPECT_NE(messages[0].find(std::string(missingWindow)), std::string::npos) << messages[0];
-        EXPECT_TRUE(!framework::GetAppObject() && !framework::GetImplicitWindow(missingWindow));
     }
 }
 

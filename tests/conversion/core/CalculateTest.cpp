@@ -118,12 +118,10 @@ TEST_F(CalculateTest, AFieldIsReadOnlyWhenItsWholeTextIsANumber) {
          {{F::raw, ".25"}, {F::rawmean, "0"}},
          "The raw score sd must be a finite number greater than 0."},
     };
+    // Which texts are numbers is the reader's; here, that each road asks it, marks aside.
     const std::pair<const char*, bool> texts[] = {
-        {"0.5", true},    {" +.5\t", true}, {"5e-1*", true},  {"0.05E+1 * ", true},
-        {"5.e-1", true},  {"0,5", false},   {"hello", false}, {"0.5abc", false},
-        {"-", false},     {"--.5", false},  {".5-", false},   {".", false},
-        {"  ", false},    {"5e", false},    {"e5", false},    {"0.5**", false},
-        {"0.5.0", false}, {"0. 5", false},  {"1e999", false}, {"*0.5", false},
+        {"0.5", true}, {" +.5\t", true}, {"5e-1*", true}, {"0.05E+1 * ", true}, {"0,5", false},
+        {"  ", false}, {"0.5**", false}, {"*0.5", false}, {"1e999", false},     {"-", false},
     };
     for (const auto& [field, others, message] : roads) {
         for (const auto& [text, isNumber] : texts) {
@@ -168,19 +166,6 @@ TEST_F(CalculateTest, NceAndPercentileAreTiedAtTheirBoundsBeforeClamping) {
     for (const auto& [fields, results] : cases) {
         Fill(fields);
         EXPECT_EQ(Press(), results) << fields[0].second;
-    }
-}
-
-// The note explains a mark at the end of a standard score, blanks aside; a raw field's is none.
-TEST_F(CalculateTest, AResultIsMarkedByAStarAtItsEndBlanksAside) {
-    const std::pair<Fields, bool> cases[] = {
-        {{{F::agct, "99*"}}, true},     {{{F::nce, "99* "}}, true},   {{{F::z, "1 *\t"}}, true},
-        {{{F::percentile, "*"}}, true}, {{{F::t, "9*9"}}, false},     {{{F::gre, "*99"}}, false},
-        {{{F::raw, "5*"}}, false},      {{{F::wechsler, ""}}, false},
-    };
-    for (const auto& [fields, marked] : cases) {
-        Fill(fields);
-        EXPECT_EQ(ShowsMarkedResult(form), marked) << fields[0].second;
     }
 }
 

@@ -3,6 +3,7 @@
 // in which Tab visits the fields, and what a grab of it shows.
 
 #include "ConverterWindowTest.h"
+#include "framework/ui/Canvas.h"
 #include "framework/ui/Picture.h"
 #include "framework/ui/Rectangle.h"
 #include "shell/Pictures.h"
@@ -67,6 +68,19 @@ TEST_F(LayoutTest, WindowAndControlsStandAsTheListsPlaceThem) {
     EXPECT_FALSE(w().Resizeable());
     const std::vector<framework::Control*> controls = w().Controls();
     ASSERT_EQ(controls.size(), std::size(kControls));
+    const std::vector<framework::Control*> accessed{
+        &w().Rectangle1(),    &w().rawFld(),        &w().rawmeanFld(),  &w().rawsdFld(),
+        &w().rawTxt(),        &w().rawmeanTxt(),    &w().rawsdTxt(),    &w().ClearBtn(),
+        &w().zFld(),          &w().tFld(),          &w().wechslerFld(), &w().nceFld(),
+        &w().greFld(),        &w().CalculateBtn(),  &w().Canvas1(),     &w().StaticText1(),
+        &w().StaticText2(),   &w().StaticText3(),   &w().StaticText4(), &w().StaticText5(),
+        &w().percentileFld(), &w().percentileTxt(), &w().Canvas2(),     &w().cTxt(),
+        &w().StaticText6(),   &w().agctFld(),       &w().boundtext()};
+    EXPECT_EQ(accessed, controls) << "each control's accessor reaches it by its name";
+    constexpr auto kButtons =
+        Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(w().TopLevelWidget()->windowFlags() & kButtons,
+              Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Expected& e = kControls[i];
         SCOPED_TRACE(e.name);
@@ -121,7 +135,8 @@ TEST_F(LayoutTest, TabVisitsTheTenFieldsInOrderAndSkipsButtonsAndPictures) {
 }
 
 // The title picture shows as its file has it on the window's white; a result shows in its field
-// (white text on the white field would not).
+// (white text on the white field would not). The raw group's frame has light top and left edges
+// and dark bottom and right ones drawn over them.
 TEST_F(LayoutTest, AGrabShowsTheTitlePictureAndTheResults) {
     const QRect percentile(228, 323, 76, 16);
     const QImage before = w().Content()->grab().toImage().copy(percentile);
@@ -133,6 +148,12 @@ TEST_F(LayoutTest, AGrabShowsTheTitlePictureAndTheResults) {
     QPainter(&title).drawImage(0, 0, QVRtitle()->Image());
     EXPECT_EQ(shot.copy(11, 3, 510, 36), title);
     EXPECT_NE(shot.copy(percentile), before.convertToFormat(QImage::Format_RGB32));
+    const auto colour = [&shot](int x, int y) {
+        return shot.pixelColor(x, y).name().toStdString();
+    };
+    EXPECT_EQ(colour(50, 85) + colour(51, 157) + colour(300, 86) + colour(479, 85) +
+                  colour(50, 159) + colour(478, 120),
+              "#cccccc#cccccc#cccccc#666666#666666#666666");
 }
 
 } // namespace

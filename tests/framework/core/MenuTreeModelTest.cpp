@@ -82,27 +82,6 @@ TEST(MenuTreeModel, ShortcutNotation) {
     EXPECT_EQ(item.Shortcut(), "Cmd+C");
 }
 
-TEST(MenuTreeModel, UpdateResetsToAutoEnabledThenRaisesWindowThenApplication) {
-    SmallTree tree;
-    for (const auto& item : {tree.file, tree.open, tree.window, tree.twin}) {
-        item->SetAutoEnabled(false);
-    }
-    Log raised;
-    const auto window = [&] {
-        raised.push_back("window " + std::to_string(tree.open->Enabled()));
-        tree.open->SetEnabled(true);
-    };
-    const auto application = [&] { raised.push_back("application"); };
-    UpdateMenuStates(*tree.bar, window, application);
-    EXPECT_EQ(raised, (Log{"window 0", "application"}));
-    EXPECT_TRUE(tree.quit->Enabled() && tree.open->Enabled());
-    EXPECT_FALSE(tree.twin->Enabled());
-    EXPECT_TRUE(tree.file->Enabled() && tree.window->Enabled()); // menus that hold items
-
-    UpdateMenuStates(*tree.bar, nullptr, nullptr);
-    EXPECT_FALSE(tree.open->Enabled());
-}
-
 TEST(MenuTreeModel, DispatchGoesToWindowThenApplicationAndQuitToTheFramework) {
     Log ran;
     const auto handler = [&ran](std::string who, bool result) -> MenuHandler {

@@ -1,4 +1,4 @@
-// The event loop and its exit status, initialisers and finalisers, menu and dialog fonts, timers.
+// The event loop and its exit status, menu and dialog fonts, timers.
 
 #include "framework/ui/Runtime.h"
 
@@ -57,21 +57,6 @@ TEST_F(RuntimeTest, LoopEndsWithTheCodeGivenToQuitOrOneAfterAnEscapedException) 
     EXPECT_EQ(TakeMessages(),
               std::vector<std::string>{
                   "An unexpected error occurred, and Quorvane has to close.\n\nlost"});
-}
-
-TEST_F(RuntimeTest, InitialisersAndFinalisersRunInOrderOfRegistrationThenTheWindowsGo) {
-    auto order = std::make_shared<std::vector<std::string>>();
-    for (const std::string step : {"1", "2"}) {
-        framework::RuntimeAddInitializer([order, step] { order->push_back("init " + step); });
-        framework::RuntimeAddFinalizer([order, step] { order->push_back("final " + step); });
-    }
-    ControlWnd();
-
-    framework::RuntimePerformInitializers();
-    framework::RuntimePerformFinalizers();
-
-    EXPECT_EQ(*order, (std::vector<std::string>{"init 1", "init 2", "final 1", "final 2"}));
-    EXPECT_EQ(framework::GetImplicitWindow(ControlWnd::kClassName), nullptr);
 }
 
 // Menus and message boxes, which no list sets, show the family of the windows' "System" text.
