@@ -48,7 +48,7 @@ std::optional<ScoreScale> SourceScale(const ScoreForm& form) {
 // The field's number, or nothing when its whole text is not one: results shown for the 6 that
 // Val makes of "6,5", or the 0 of "hello", would answer a score nobody entered. A second press
 // reads the results of the first, so the mark that ends a result is no part of its text.
-std::optional<double> ReadNumber(const ScoreForm& form, ScoreField field) {
+std::optional<double> FieldNumber(const ScoreForm& form, ScoreField field) {
     const std::string text = form.Text(field);
     const framework::NumberReading reading = framework::ReadNumber(SplitMark(text).number);
     if (reading.status != framework::NumberStatus::number) {
@@ -57,8 +57,8 @@ std::optional<double> ReadNumber(const ScoreForm& form, ScoreField field) {
     return reading.value;
 }
 
-std::optional<double> ReadFiniteNumber(const ScoreForm& form, ScoreField field) {
-    const std::optional<double> value = ReadNumber(form, field);
+std::optional<double> FiniteFieldNumber(const ScoreForm& form, ScoreField field) {
+    const std::optional<double> value = FieldNumber(form, field);
     return value && std::isfinite(*value) ? value : std::nullopt;
 }
 
@@ -77,17 +77,17 @@ struct RawScore {
 // result into a bound or "not a number" (and a negative SD would flip them all), so such input
 // is refused like an out-of-range score: the SD first, then the score, then its mean.
 std::optional<RawScore> ReadRawScore(ScoreForm& form) {
-    const std::optional<double> sd = ReadFiniteNumber(form, ScoreField::rawsd);
+    const std::optional<double> sd = FiniteFieldNumber(form, ScoreField::rawsd);
     if (!sd || *sd <= 0) {
         Refuse(form, kRawSDMessage, ScoreField::rawsd);
         return std::nullopt;
     }
-    const std::optional<double> score = ReadFiniteNumber(form, ScoreField::raw);
+    const std::optional<double> score = FiniteFieldNumber(form, ScoreField::raw);
     if (!score) {
         Refuse(form, kRawNotFiniteMessage, ScoreField::raw);
         return std::nullopt;
     }
-    const std::optional<double> mean = ReadFiniteNumber(form, ScoreField::rawmean);
+    const std::optional<double> mean = FiniteFieldNumber(form, ScoreField::rawmean);
     if (!mean) {
         Refuse(form, kRawNotFiniteMessage, ScoreField::rawmean);
         return std::nullopt;
@@ -97,7 +97,7 @@ std::optional<RawScore> ReadRawScore(ScoreForm& form) {
 
 // A source whose text is not a number is refused as one out of its scale's range is.
 std::optional<double> ReadSourceScore(ScoreForm& form, const ScaleRow& row) {
-    const std::optional<double> score = ReadNumber(form, row.field);
+    const std::optional<double> score = FieldNumber(form, row.field);
     if (!score || row.scaleMin > *score || *score > row.scaleMax) {
         std::string message(row.scaleRangePrefix);
         message.append(framework::Str(row.scaleMin))
