@@ -1,6 +1,7 @@
 #include "framework/ui/Timer.h"
 
 #include "framework/ui/Runtime.h"
+#include "framework/ui/Window.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -43,12 +44,13 @@ void Timer::SetPeriod(int period) {
 }
 
 bool Timer::IsPending() const {
-    return timer_->isActive();
+    return timer_->isActive() || awaitingWindow_;
 }
 
 void Timer::Restart() {
     timer_->stop();
-    if (runMode_ == kOff) {
+    awaitingWindow_ = runMode_ != kOff && OwnerWindow().AwaitsAppearance();
+    if (runMode_ == kOff || awaitingWindow_) {
         return;
     }
     timer_->setSingleShot(runMode_ == kOnce);
@@ -58,6 +60,7 @@ void Timer::Restart() {
 void Timer::Fire() {
     if (runMode_ == kOnce) {
         timer_->stop();
+        awaitingWindow_ = false;
         runMode_ = kOff;
     }
     if (action_) {
@@ -73,6 +76,14 @@ void Timer::SetProperty(std::string_view name, const PropertyValue& value) {
     }};
     if (!SetFromTable(std::span<const PropertyRow<Timer>>(rows), *this, name, value)) {
         ThrowUnknownProperty(Name(), name);
+    }
+}
+
+void StartTimersAwaiting(const Window& window) {
+    for (Timer* timer : LiveTimers()) {
+        if (timer->awaitingWindow_ && &timer->OwnerWindow() == &window) {
+            timer->Restart();
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // A timer that belongs to a window like a control. RunMode 0 is off, 1 fires once, 2 fires
-// repeatedly, every Period milliseconds; setting either restarts the count.
+// repeatedly, every Period milliseconds; setting either restarts the count. The count begins once
+// the window is on screen if it is shown or about to be.
 
 #include "framework/ui/Control.h"
 #include "framework/ui/PropertyTable.h"
@@ -32,14 +33,19 @@ public:
 
 private:
     friend int FirePendingTimers();
+    friend void StartTimersAwaiting(const Window& window);
     void Fire();
     void Restart();
 
     std::unique_ptr<QTimer> timer_;
     ActionHandler action_;
+    bool awaitingWindow_ = false;
     int runMode_ = 0;
     int period_ = 1000;
 };
+
+// Starts the count of the window's timers that waited for it to appear on screen.
+void StartTimersAwaiting(const Window& window);
 
 // For tests: fires every timer that is counting now, as if its period had passed, and returns
 // how many fired. A timer in RunMode 1 is then off.

@@ -6,12 +6,14 @@
 #include "framework/ui/MenuBarPresenter.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TabOrder.h"
+#include "framework/ui/Timer.h"
 #include "framework/ui/WindowWidget.h"
 
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 namespace framework {
 
@@ -68,6 +70,16 @@ void Window::Close() {
 
 bool Window::Visible() const {
     return widget_->isVisible();
+}
+
+bool Window::AwaitsAppearance() const {
+    return !appeared_ && (showWhenBuilt_ || widget_->isVisible());
+}
+
+void Window::NoteAppeared() {
+    if (!std::exchange(appeared_, true)) {
+        StartTimersAwaiting(*this);
+    }
 }
 
 bool Window::IsActive() const {

@@ -50,6 +50,11 @@ public:
     void Close();
     bool Visible() const;
     bool IsActive() const;
+    // Shown, or to be shown once built, but not yet on screen: its timers wait for that, so that
+    // a slow start never shortens what they time, such as how long a splash stays up.
+    bool AwaitsAppearance() const;
+    // The window has been painted on screen for the first time.
+    void NoteAppeared();
 
     // The window list's properties (all 22 names are accepted).
     void SetProperty(std::string_view name, const PropertyValue& value) override;
@@ -111,6 +116,7 @@ private:
     bool constructing_ = false;
     bool showWhenBuilt_ = false;
     bool placed_ = false;
+    bool appeared_ = false;
     int type_ = 0;
     int width_ = 100;
     int height_ = 100;

@@ -11,7 +11,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace framework {
 
@@ -44,7 +46,21 @@ bool WindowWidget::event(QEvent* event) {
             CallHandler([this] { window_.RaiseEvent(WindowEvent::Activate); });
         }
     }
+    // The native window exists by the time the widget is shown; it is watched until exposed.
+    if (event->type() == QEvent::Show && window_.AwaitsAppearance()) {
+        windowHandle()->installEventFilter(this);
+    }
     return QWidget::event(event);
+}
+
+// The window has appeared once its first exposure is painted, which its own handling of the
+// exposure does: the news waits until that is done.
+bool WindowWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { window_.NoteAppeared(); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,8 @@
 
 // The Qt side of a Window: a top-level widget holding the menu bar's place and, below it, the
 // content area whose size is the window's Width and Height. It turns the toolkit's activation,
-// close, key and mouse events into the window's events.
+// close, key and mouse events into the window's events, and tells the window when it first
+// appears on screen.
 
 #include <QSize>
 #include <QWidget>
@@ -37,6 +38,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -24,7 +24,7 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$wor
 wait_until 5 test -s "$work/display" || { cat "$work/xvfb.log"; exit 1; }
 DISPLAY=:$(<"$work/display") && export DISPLAY
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wait_until 5 wmctrl -m >/dev/null 2>&1
+wait_until 10 wmctrl -m >/dev/null 2>&1 || { cat "$work/openbox.log"; exit 1; }
 
 # Starts the program (or $1); its splash appeared after splash_seen, when the last look that
 # missed it began, so a busy machine makes the hand-over seem later, never earlier.
@@ -35,6 +35,7 @@ start() {
     ((SECONDS < end)) || fail "no splash" || return
     splash_seen=$look look=$EPOCHREALTIME
   done
+  [[ $(xdotool getwindowname "$splash") != Quorvane ]] || fail "the converter came first"
 }
 
 # Sets found to a visible window of the program, not the splash or the converter, whose title
@@ -192,6 +193,12 @@ shows() {
   done
 }
 
+# Ends the scenario's program; what it wrote on stderr tells why a scenario that failed midway did.
+finish() {
+  kill -9 "${pid-}" 2>/dev/null || true
+  sed 's/^/  stderr: /' "$work/stderr" 2>/dev/null || true
+}
+
 scenarios=("$@")
 ((${#scenarios[@]})) || scenarios=(description_and_typing splash_and_keys handover_time
   note_and_message no_pictures pictures_shown)
@@ -199,7 +206,7 @@ outcomes=(PASS FAIL) failed=0
 for scenario in "${scenarios[@]}"; do
   SECONDS=0
   # Each in a subshell with errexit, outside any condition (which ignores it); ends the program.
-  (set -e; trap 'kill -9 "${pid-}" 2>/dev/null || true' EXIT; "$scenario") 2>&1
+  (set -e; trap finish EXIT; "$scenario") 2>&1
   status=$(($? != 0)) && failed=$((failed + status))
   echo "${outcomes[status]} $scenario ($SECONDS s)"
 done
