@@ -100,6 +100,7 @@ TEST(Text, ReadNumberReadsTheLongestDecimalPrefixAndTellsWhetherThatIsAll) {
         {nines, kInfinity},
         {nines + "e-800", 0},
         {"-0." + zeros + "1e800", -kInfinity},
+        {"." + zeros + "1e5", 0},
         {zeros + "1e-330", 0},
         {zeros + "1" + zeros + "e-500", 1e-100},
         {"0." + zeros + "25e402", 25},
