@@ -43,14 +43,19 @@ void Timer::SetPeriod(int period) {
     Restart();
 }
 
+// Counting, or waiting for its window to appear: Restart leaves a timer that is not off counting
+// unless its window has yet to appear.
 bool Timer::IsPending() const {
-    return timer_->isActive() || awaitingWindow_;
+    return runMode_ != kOff;
+}
+
+bool Timer::AwaitsWindow() const {
+    return IsPending() && !timer_->isActive();
 }
 
 void Timer::Restart() {
     timer_->stop();
-    awaitingWindow_ = runMode_ != kOff && OwnerWindow().AwaitsAppearance();
-    if (runMode_ == kOff || awaitingWindow_) {
+    if (runMode_ == kOff || OwnerWindow().AwaitsAppearance()) {
         return;
     }
     timer_->setSingleShot(runMode_ == kOnce);
@@ -60,7 +65,6 @@ void Timer::Restart() {
 void Timer::Fire() {
     if (runMode_ == kOnce) {
         timer_->stop();
-        awaitingWindow_ = false;
         runMode_ = kOff;
     }
     if (action_) {
@@ -81,7 +85,7 @@ void Timer::SetProperty(std::string_view name, const PropertyValue& value) {
 
 void StartTimersAwaiting(const Window& window) {
     for (Timer* timer : LiveTimers()) {
-        if (timer->awaitingWindow_ && &timer->OwnerWindow() == &window) {
+        if (timer->AwaitsWindow() && &timer->OwnerWindow() == &window) {
             timer->Restart();
         }
     }

@@ -36,10 +36,10 @@ private:
     friend void StartTimersAwaiting(const Window& window);
     void Fire();
     void Restart();
+    bool AwaitsWindow() const;
 
     std::unique_ptr<QTimer> timer_;
     ActionHandler action_;
-    bool awaitingWindow_ = false;
     int runMode_ = 0;
     int period_ = 1000;
 };
